@@ -1,0 +1,6 @@
+# Strict warnings for every target of this project: warnings are errors, and no fused multiply-add,
+# which would change rounded results from one CPU to another.
+add_library(project_options INTERFACE)
+target_compile_options(project_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror -ffp-contract=off)
+target_compile_features(project_options INTERFACE cxx_std_20)

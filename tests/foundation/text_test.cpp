@@ -1,0 +1,42 @@
+// Fixed-length texts, 1-based substrings and both text encodings.
+#include <gtest/gtest.h>
+
+#include "conceptplane/cp1252.h"
+#include "conceptplane/text.h"
+
+using namespace cp;
+
+TEST(FixedTexts, PadCutAndSlice) {
+    EXPECT_EQ(Fixed(U"abc", 5), U"abc  ");
+    EXPECT_EQ(Fixed(U"abcdef", 3), U"abc");
+    EXPECT_EQ(PadLeft(U"ab", 4), U"  ab");
+    EXPECT_EQ(PadLeft(U"abcdef", 4), U"abcdef");
+    EXPECT_EQ(Mid(U"123¡456!", 4, 1), U"¡");
+    EXPECT_EQ(Mid(U"abc", 3, 5), U"c");
+    EXPECT_EQ(Mid(U"abc", 4, 1), U"");
+    EXPECT_EQ(Mid(U"abc", 49, 4), U"");
+    EXPECT_EQ(TrimBlanks(U"  a b \t "), U"a b \t");
+    EXPECT_EQ(TrimRightBlanks(U" a  "), U" a");
+    EXPECT_EQ(FromInt(-12), U"-12");
+}
+
+TEST(Utf8, RoundTripsAndReplacesBadBytes) {
+    const Text t = U"¡Géminis ☉!";
+    EXPECT_EQ(FromUtf8(ToUtf8(t)), t);
+    EXPECT_EQ(FromUtf8("a\xFF"), Text(U"a\uFFFD"));
+    EXPECT_EQ(FromUtf8("\xC3"), Text(U"\uFFFD"));
+    EXPECT_EQ(FromUtf8("\xE0\x80\x80"), Text(U"\uFFFD\uFFFD\uFFFD"));  // overlong
+}
+
+TEST(Cp1252, DecodesTheWholeCodePage) {
+    EXPECT_EQ(DecodeCp1252("\xE1\xF1\xA1"), U"áñ¡");
+    EXPECT_EQ(DecodeCp1252("\x80\x8A\x9F"), Text(U"\u20AC\u0160\u0178"));
+    EXPECT_EQ(DecodeCp1252("\x81\x8D\x8F\x90\x9D"), Text(U"\u0081\u008D\u008F\u0090\u009D"));
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        const Text decoded = DecodeCp1252(one);
+        ASSERT_EQ(decoded.size(), 1u);
+        EXPECT_EQ(EncodeCp1252(decoded), one) << b;
+    }
+    EXPECT_EQ(EncodeCp1252(U"☉"), "?");
+}
