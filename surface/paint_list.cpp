@@ -1,0 +1,116 @@
+#include "surface/paint_list.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
+
+#include "surface/fonts.h"
+
+namespace surface {
+
+namespace {
+
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// The draw styles of a picture box, by number; dashes exist only at width 1.
+QPen PenFor(const Primitive& p) {
+    static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                               Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
+                                               Qt::SolidLine};
+    Qt::PenStyle style = Qt::SolidLine;
+    if (p.style >= 0 && p.style < static_cast<int>(std::size(kStyles))) style = kStyles[p.style];
+    if (p.width > 1 && style != Qt::NoPen) style = Qt::SolidLine;
+    QPen pen(ToQColor(p.colour), p.width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// The fill styles of a picture box: 0 solid, 1 transparent, 2..7 hatches.
+QBrush BrushFor(const Primitive& p) {
+    static constexpr Qt::BrushStyle kFills[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                                Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                                Qt::CrossPattern, Qt::DiagCrossPattern};
+    if (p.fillStyle < 0 || p.fillStyle >= static_cast<int>(std::size(kFills))) return Qt::NoBrush;
+    return QBrush(ToQColor(p.fillColour), kFills[p.fillStyle]);
+}
+
+// Maps user coordinates onto the target rectangle.
+class Mapping {
+  public:
+    Mapping(const DrawingSurface& s, const QRectF& target) : scale_(s.Scale()), target_(target) {
+        sx_ = target.width() / scale_.width;
+        sy_ = target.height() / scale_.height;
+        textScale_ = 1;
+        if (s.DesignPixelWidth() > 0) textScale_ = target.width() / s.DesignPixelWidth();
+        if (s.DesignPixelHeight() > 0)
+            textScale_ = std::min(textScale_, target.height() / s.DesignPixelHeight());
+    }
+    QPointF operator()(Point p) const {
+        return QPointF(target_.left() + (p.x - scale_.left) * sx_, target_.top() + (p.y - scale_.top) * sy_);
+    }
+    double Length(double xUnits) const { return std::fabs(xUnits * sx_); }
+    double TextScale() const { return textScale_; }
+    bool Valid() const { return std::isfinite(sx_) && std::isfinite(sy_) && sx_ != 0 && sy_ != 0; }
+
+  private:
+    UserScale scale_;
+    QRectF target_;
+    double sx_, sy_, textScale_;
+};
+
+void PaintText(const Primitive& p, const Mapping& map, QPainter& painter) {
+    QFont font = DesignFont(p.font);
+    const double pixels = p.font.points * kPixelsPerPoint * map.TextScale();
+    font.setPointSizeF(std::max(0.5, pixels * 72.0 / painter.device()->logicalDpiY()));
+    painter.setFont(font);
+    painter.setPen(ToQColor(p.colour));
+    const QFontMetricsF metrics(font, painter.device());
+    const QPointF corner = map(p.a);
+    painter.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()),
+                     QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size())));
+}
+
+void PaintPrimitive(const Primitive& p, const Mapping& map, QPainter& painter) {
+    switch (p.kind) {
+        case PrimitiveKind::Line: {
+            // Axis-parallel lines stay one sharp pixel wide; slanted ones are smoothed.
+            painter.setRenderHint(QPainter::Antialiasing, p.a.x != p.b.x && p.a.y != p.b.y);
+            painter.setPen(PenFor(p));
+            painter.drawLine(map(p.a), map(p.b));
+            break;
+        }
+        case PrimitiveKind::Circle: {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(PenFor(p));
+            painter.setBrush(BrushFor(p));
+            const double r = map.Length(p.radius);
+            painter.drawEllipse(map(p.a), r, r);
+            break;
+        }
+        case PrimitiveKind::Text:
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            PaintText(p, map, painter);
+            break;
+    }
+}
+
+}  // namespace
+
+void PaintList(const DrawingSurface& surface, QPainter& painter, const QRectF& target) {
+    painter.save();
+    painter.setClipRect(target);
+    painter.fillRect(target, ToQColor(surface.BackColour()));
+    const Mapping map(surface, target);
+    if (map.Valid()) {
+        for (const Primitive& p : surface.List())
+            PaintPrimitive(p, map, painter);
+    }
+    painter.restore();
+}
+
+}  // namespace surface

@@ -1,0 +1,40 @@
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "surface/dialogs.h"
+
+namespace surface {
+
+QString QtDialogs::Prompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);  // shown selected, so that typing replaces it
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.textValue();
+}
+
+Answer QtDialogs::Message(const QString& text, const QString& caption, Buttons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);  // messages carry typed and file text
+    box.setText(text);
+    if (buttons == Buttons::Ok) {
+        box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+}  // namespace surface

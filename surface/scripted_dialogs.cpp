@@ -1,0 +1,48 @@
+#include "surface/dialogs.h"
+
+namespace surface {
+
+ScriptedDialogs::ScriptedDialogs() : previous_(&UseDialogs()) {
+    SetDialogs(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs() {
+    SetDialogs(previous_);
+}
+
+void ScriptedDialogs::PushText(const QString& text) {
+    script_.emplace_back(text);
+}
+
+void ScriptedDialogs::PushAnswer(Answer answer) {
+    script_.emplace_back(answer);
+}
+
+QString ScriptedDialogs::Prompt(const QString& prompt, const QString& title, const QString& defaultText) {
+    asked_.push_back(Question{true, prompt, title, defaultText, Buttons::Ok});
+    if (script_.empty() || !std::holds_alternative<QString>(script_.front())) {
+        failed_ = true;
+        return QString();
+    }
+    QString text = std::get<QString>(script_.front());
+    script_.pop_front();
+    return text;
+}
+
+Answer ScriptedDialogs::Message(const QString& text, const QString& caption, Buttons buttons) {
+    asked_.push_back(Question{false, text, caption, QString(), buttons});
+    const bool answerNext = !script_.empty() && std::holds_alternative<Answer>(script_.front());
+    if (buttons == Buttons::Ok) {
+        if (answerNext && std::get<Answer>(script_.front()) == Answer::Ok) script_.pop_front();
+        return Answer::Ok;
+    }
+    if (!answerNext || std::get<Answer>(script_.front()) == Answer::Ok) {
+        failed_ = true;
+        return Answer::No;
+    }
+    const Answer answer = std::get<Answer>(script_.front());
+    script_.pop_front();
+    return answer;
+}
+
+}  // namespace surface
