@@ -14,6 +14,7 @@
 #include <string>
 
 #include "conceptplane/angles.h"
+#include "conceptplane/concept_description.h"
 #include "conceptplane/concept_table.h"
 #include "conceptplane/cp1252.h"
 
@@ -162,6 +163,33 @@ TEST(ShippedConceptFile, EachBaseConceptHasExactlyTheGradesOfItsLevel) {
                 levelHasIt |= place.family == f && place.level == level;
             EXPECT_EQ((grades[{name, f}]), levelHasIt ? 1 : 0) << Utf8(name) << " family " << int(f);
         }
+    }
+}
+
+TEST(ShippedConceptFile, EveryConceptHasTheDescriptionOfItsPlace) {
+    for (const ConceptRecord& r : Shipped().Records()) {
+        const Text reference = TrimBlanks(r.reference);
+        const auto place = PlaceOf(r);
+        ASSERT_TRUE(place) << Utf8(r.name);
+        Text expected;
+        switch (place->family) {
+            case Family::Base:
+                expected = U"Concepto base del nivel " + FromInt(place->level);
+                break;
+            case Family::Excess:
+                expected = U"Exceso de " + r.reference;
+                break;
+            case Family::Excellent:
+                expected = reference + U" excelente";
+                break;
+            case Family::Deficient:
+                expected = reference + U" deficiente";
+                break;
+            case Family::Lack:
+                expected = U"Falta de " + r.reference;
+                break;
+        }
+        EXPECT_EQ(Utf8(DescribeConcept(r)), Utf8(expected)) << Utf8(r.name);
     }
 }
 
