@@ -1,0 +1,52 @@
+// The in-memory copies of the two ephemeris files.
+#include "ephemeris_files.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "conceptplane/faults.h"
+
+namespace orvanel {
+
+const std::string& CachedFile::Bytes(const char* missingMessage, bool* changed) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
+    if (ec) throw cp::DataFault(missingMessage);
+    const auto time = std::filesystem::last_write_time(path_, ec);
+    if (ec) throw cp::DataFault(missingMessage);
+    *changed = !loaded_ || size != size_ || time != time_;
+    if (!*changed) return bytes_;
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) throw cp::DataFault(missingMessage);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw cp::DataFault(missingMessage);
+    bytes_ = std::move(bytes);
+    size_ = size;
+    time_ = time;
+    loaded_ = true;
+    return bytes_;
+}
+
+EphemerisFiles::EphemerisFiles(const std::string& folder)
+    : elementFile_(std::filesystem::path(folder) / "efemerides.txt"),
+      orbitFile_(std::filesystem::path(folder) / "orbitas.txt") {}
+
+EphemerisData EphemerisFiles::Load() {
+    // A table is dropped before it is parsed again, so a changed file that fails to parse keeps
+    // failing until it is repaired, never falling back on its old contents.
+    bool changed = false;
+    const std::string& elementBytes = elementFile_.Bytes(kEphemerisFileMessage, &changed);
+    if (changed || !data_.elements) {
+        data_.elements.reset();
+        data_.elements = std::make_shared<const ElementTable>(ParseElementTable(elementBytes));
+    }
+    const std::string& orbitBytes = orbitFile_.Bytes(kOrbitFileMessage, &changed);
+    if (changed || !data_.orbits) {
+        data_.orbits.reset();
+        data_.orbits = std::make_shared<const OrbitTable>(OrbitTable::FromBytes(orbitBytes));
+    }
+    return data_;
+}
+
+}  // namespace orvanel
