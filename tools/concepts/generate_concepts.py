@@ -20,6 +20,7 @@ LEVEL_RADIUS = [100, 193, 373, 721, 1393, 2691, 5198, 10042]
 LEVEL_RATIO = math.sqrt(2 + 2 * math.cos(math.radians(30)))
 DEG_TO_RAD = 3.141592 / 180
 NAME_WIDTH = 30
+LIST_WIDTH = 20  # Orvanel's list of astral concepts shows 20 characters of a name
 NUMBER_WIDTH = 13
 
 # The grade families, in the column order of concepts.tsv. For a grade of the base concept of
@@ -91,7 +92,7 @@ def place_concepts(rows):
     concepts.sort(key=lambda c: (c["radius"], c["angle"]))
     names = [c["name"] for c in concepts]
     for name in names:
-        if names.count(name) > 1 or len(name) > NAME_WIDTH or name != name.strip():
+        if names.count(name) > 1 or len(name) > LIST_WIDTH or name != name.strip():
             fail(f"the name '{name}' is repeated, too long or has blanks at its ends")
     return concepts
 
