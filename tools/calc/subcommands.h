@@ -1,0 +1,28 @@
+// The subcommands of orvanel-calc, each with the shape of calc::CommandFunction (command.h).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace calc {
+
+int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                    std::ostream& err);
+int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                       std::ostream& err);
+int RunCycleCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                    std::ostream& err);
+int RunCoincidencesCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                           std::ostream& out, std::ostream& err);
+// Further subcommand: the positions text and the Ascendant of one moment, for scripts that only
+// need the ephemeris (the accuracy tool).
+int RunEphemerisCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                        std::ostream& err);
+// plane and structure: the concept-plane commands when they are built in, else a usage error.
+int RunPlaneEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                  std::ostream& err);
+int RunStructureEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                      std::ostream& err);
+
+}  // namespace calc

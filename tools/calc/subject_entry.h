@@ -1,0 +1,33 @@
+// What orvanel-calc does in place of the windows: a subject entered as a confirmed date entry
+// computes it, and the data folder opened without ever creating or writing a file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "conceptplane/concept_table.h"
+#include "conceptplane/text.h"
+#include "orvanel/astro/ephemeris_files.h"
+#include "orvanel/shell/program_state.h"
+
+namespace calc {
+
+struct Moment {
+    std::int16_t year = 0, month = 0, day = 0, hour = 0, minute = 0;
+};
+
+// Five whole-number words from `first` on (year, month, day, hour, minute).
+Moment ParseMoment(const std::vector<std::string>& words, std::size_t first);
+
+// EntryDate as typed with the year in four digits and month and day in two ("20011205").
+cp::Text TypedDate(std::int16_t year, std::int16_t month, std::int16_t day);
+
+// The date entry of subject `slot` with the year typed in four digits and month, day, hour and
+// minute in two, confirmed: EntryDate, EntryDateText, the positions and the whole chart of the slot.
+void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std::int16_t slot,
+                  const Moment& moment);
+
+// concptos.txt of the folder; a missing or unreadable file throws cp::DataFault.
+cp::ConceptTable OpenConcepts(const std::string& dataDir);
+
+}  // namespace calc
