@@ -7,6 +7,7 @@ the table and writes the fixed 114-byte Windows-1252 records, from the centre ou
 
     generate_concepts.py OUTPUT          write the file
     generate_concepts.py --check FILE    exit 1 unless FILE holds exactly what would be written
+    generate_concepts.py --explain       print each base concept with the two it combines
 """
 
 import math
@@ -39,16 +40,16 @@ def fail(message):
 
 
 def read_rows():
-    """The base concepts as (level, angle, name, [grade names or None, by family])."""
+    """The base concepts as (level, angle, name, [grade names or None, by family], gloss)."""
     rows = []
     for number, line in enumerate(SOURCE.read_text(encoding="utf-8").splitlines(), 1):
         if not line.strip() or line.startswith("#"):
             continue
         cells = line.split("\t")
-        if len(cells) != 3 + len(FAMILIES):
+        if len(cells) != 4 + len(FAMILIES) or not cells[-1]:
             fail(f"line {number}: {len(cells)} columns")
-        grades = [None if cell == "-" else cell for cell in cells[3:]]
-        rows.append((int(cells[0]), int(cells[1]), cells[2], grades))
+        grades = [None if cell == "-" else cell for cell in cells[3:-1]]
+        rows.append((int(cells[0]), int(cells[1]), cells[2], grades, cells[-1]))
     return rows
 
 
@@ -69,10 +70,10 @@ def grade_radius(family, level):
 
 def check_rows(rows):
     for level in range(8):
-        angles = sorted(angle for row_level, angle, _, _ in rows if row_level == level)
+        angles = sorted(row[1] for row in rows if row[0] == level)
         if angles != base_angles(level):
             fail(f"level {level} has the angles {angles}")
-    for level, angle, name, grades in rows:
+    for level, angle, name, grades, _ in rows:
         for family, grade in zip(FAMILIES, grades):
             if (grade is None) != (grade_radius(family, level) is None):
                 fail(f"{name}: the {family[0]} grade does not match the level {level} geometry")
@@ -84,7 +85,7 @@ def concept(reference, name, angle, radius):
 
 def place_concepts(rows):
     concepts = []
-    for level, angle, name, grades in rows:
+    for level, angle, name, grades, _ in rows:
         concepts.append(concept(name, name, angle, LEVEL_RADIUS[level]))
         for family, grade in zip(FAMILIES, grades):
             if grade is not None:
@@ -122,8 +123,26 @@ def table_bytes():
     return b"".join(encode(c) for c in place_concepts(rows))
 
 
+def explanation():
+    """Each base concept as the sum of its two neighbours one level down, with its gloss."""
+    rows = read_rows()
+    check_rows(rows)
+    names = {(level, angle): name for level, angle, name, _, _ in rows}
+    lines = []
+    for level, angle, name, _, gloss in rows:
+        parts = ""
+        if level > 0:
+            below = [names[(level - 1, (angle + side) % 360)] for side in (-15, 15)]
+            parts = f" = {below[0]} + {below[1]}"
+        lines.append(f"{level} {angle:3d}° {name}{parts}: {gloss}")
+    return "\n".join(lines)
+
+
 def main(argv):
-    if len(argv) == 2:
+    if argv[1:] == ["--explain"]:
+        print(explanation())
+        return 0
+    if len(argv) == 2 and not argv[1].startswith("-"):
         Path(argv[1]).write_bytes(table_bytes())
         return 0
     if len(argv) == 3 and argv[1] == "--check":
