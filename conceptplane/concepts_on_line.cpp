@@ -2,6 +2,7 @@
 // normal zoom, and the concepts near it.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "template.h"
 #include "vector_workspace.h"
@@ -27,18 +28,24 @@ void DrawLineAcrossPicture(surface::DrawingSurface& p, const PlaneLine& line) {
             p.Line(surface::Point{x, 0}, {x, kTemplateScale}, false, kLineYellow);
         return;
     }
-    double t0 = 0, t1 = 1;
+    // Cut to 0 <= height <= 10600 along the segment; cut ends take the border height exactly, which
+    // heights near 1e20 could not give back.
+    struct End {
+        double t, y;
+    };
+    End start{0, left}, end{1, right};
     const double rise = right - left;
     if (rise == 0) {
         if (left < 0 || left > kTemplateScale) return;
     } else {
-        const double a = (0 - left) / rise, b = (kTemplateScale - left) / rise;
-        t0 = std::max(t0, std::min(a, b));
-        t1 = std::min(t1, std::max(a, b));
-        if (t0 > t1) return;
+        End low{(0 - left) / rise, 0}, high{(kTemplateScale - left) / rise, kTemplateScale};
+        if (low.t > high.t) std::swap(low, high);
+        if (low.t > start.t) start = low;
+        if (high.t < end.t) end = high;
+        if (start.t > end.t) return;
     }
-    const auto at = [&](double t) { return surface::Point{kTemplateScale * t, left + rise * t}; };
-    p.Line(at(t0), at(t1), false, kLineYellow);
+    p.Line(surface::Point{kTemplateScale * start.t, start.y}, {kTemplateScale * end.t, end.y}, false,
+           kLineYellow);
 }
 
 }  // namespace
