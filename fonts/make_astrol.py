@@ -24,7 +24,8 @@ SYMBOL_HEIGHT = 1496  # cap height of DejaVu's astrological symbols
 SIDE_BEARING = 120
 LABEL_SCALE = 0.85  # letters of the house numerals and of "AC", a little under the symbols
 LABEL_MAX_WIDTH = 2400
-SEXTILE_STROKE = 120  # as the outlines of the square and the triangle
+SEXTILE_STROKE = 130  # a little over the outlines of the square and the triangle, as thin bars look lighter
+LETTER_GAP = 210  # between the letters of a label, so that the strokes of "III" stay apart
 
 # Character -> how to draw it: a source code point, a word of source letters, or a drawing.
 SYMBOLS = {
@@ -83,8 +84,8 @@ def word(source, letters):
         outline = source_outline(source, cmap[ord(letter)])
         x0, _, x1, _ = bounds(outline)
         transformed(outline, (1, 0, 0, 1, x - x0, 0)).replay(out)
-        x += x1 - x0 + 90
-    width = (x - 90) * LABEL_SCALE
+        x += x1 - x0 + LETTER_GAP
+    width = (x - LETTER_GAP) * LABEL_SCALE
     squeeze = min(1.0, LABEL_MAX_WIDTH / width)
     return transformed(out, (LABEL_SCALE * squeeze, 0, 0, LABEL_SCALE, 0, 0))
 

@@ -1,0 +1,74 @@
+// The scripted dialogs answer in order, record every question, and flag questions left unanswered.
+#include <gtest/gtest.h>
+
+#include "surface/dialogs.h"
+
+using namespace surface;
+
+TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryQuestion) {
+    ScriptedDialogs dialogs;
+    dialogs.PushText("1");
+    dialogs.PushAnswer(Answer::Ok);  // taken by the OK-only message, which would need none
+    dialogs.PushAnswer(Answer::Yes);
+    dialogs.PushText("");
+    EXPECT_EQ(&UseDialogs(), &dialogs);
+    EXPECT_EQ(UseDialogs().Prompt("Número de sujeto", "Fecha de nacimiento del sujeto", "1"), "1");
+    EXPECT_EQ(UseDialogs().Message("Fecha no válida", "Fecha del sujeto", Buttons::Ok), Answer::Ok);
+    EXPECT_EQ(UseDialogs().Message("¿Seguro?", "Confirmar", Buttons::YesNo), Answer::Yes);
+    EXPECT_EQ(UseDialogs().Prompt("Año", "Fecha", "2000"), "");  // a scripted cancel
+    EXPECT_FALSE(dialogs.Failed());
+    EXPECT_EQ(dialogs.Pending(), 0);
+    ASSERT_EQ(dialogs.Asked().size(), 4u);
+    const auto& first = dialogs.Asked()[0];
+    EXPECT_TRUE(first.isPrompt);
+    EXPECT_EQ(first.text, "Número de sujeto");
+    EXPECT_EQ(first.title, "Fecha de nacimiento del sujeto");
+    EXPECT_EQ(first.defaultText, "1");
+    const auto& second = dialogs.Asked()[1];
+    EXPECT_FALSE(second.isPrompt);
+    EXPECT_EQ(second.title, "Fecha del sujeto");
+    EXPECT_EQ(second.buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.Asked()[2].buttons, Buttons::YesNo);
+}
+
+TEST(ScriptedDialogs, AQuestionWithoutAFittingAnswerIsCancelledAndFlagged) {
+    {
+        ScriptedDialogs dialogs;
+        EXPECT_EQ(dialogs.Prompt("Día", "Fecha", "1"), "");
+        EXPECT_TRUE(dialogs.Failed());
+    }
+    {
+        ScriptedDialogs dialogs;
+        dialogs.PushText("5");
+        EXPECT_EQ(dialogs.Message("¿Seguro?", "Confirmar", Buttons::YesNo),
+                  Answer::No);  // text is not an answer
+        EXPECT_TRUE(dialogs.Failed());
+        EXPECT_EQ(dialogs.Pending(), 1);
+    }
+    {
+        ScriptedDialogs dialogs;
+        dialogs.PushAnswer(Answer::Ok);
+        EXPECT_EQ(dialogs.Message("¿Seguro?", "Confirmar", Buttons::YesNo), Answer::No);
+        EXPECT_TRUE(dialogs.Failed());
+    }
+    {
+        ScriptedDialogs dialogs;
+        dialogs.PushAnswer(Answer::No);
+        EXPECT_EQ(dialogs.Prompt("Mes", "Fecha", ""), "");
+        EXPECT_TRUE(dialogs.Failed());
+    }
+}
+
+TEST(ScriptedDialogs, GiveBackThePreviousDialogsWhenDone) {
+    Dialogs* before = &UseDialogs();
+    {
+        ScriptedDialogs outer;
+        {
+            ScriptedDialogs inner;
+            EXPECT_EQ(&UseDialogs(), &inner);
+        }
+        EXPECT_EQ(&UseDialogs(), &outer);
+    }
+    EXPECT_EQ(&UseDialogs(), before);
+    EXPECT_NE(dynamic_cast<QtDialogs*>(before), nullptr);
+}

@@ -1,0 +1,56 @@
+// The symbol font draws a real glyph for every glyph character, and the design fonts resolve to the
+// installed substitutes.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QPainterPath>
+#include <QRawFont>
+
+#include "surface/fonts.h"
+
+using surface::DesignFont;
+
+TEST(Fonts, AstrolHasAGlyphForEveryGlyphCharacter) {
+    ASSERT_TRUE(surface::LoadFonts());
+    const QFont font = DesignFont("Astrol", 12, false, false);
+    EXPECT_EQ(QFontInfo(font).family(), "Astrol");
+    const QRawFont raw = QRawFont::fromFont(font);
+    ASSERT_TRUE(raw.isValid());
+    EXPECT_EQ(raw.familyName(), "Astrol");
+    const QString glyphs = QStringLiteral(
+        "abcdefghijklWz"
+        "ABCDEFGHIJKL"
+        "mnopqrstuvwx"
+        "MNOPR"
+        "y");
+    const QList<quint32> indexes = raw.glyphIndexesForString(glyphs);
+    ASSERT_EQ(indexes.size(), glyphs.size());
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        EXPECT_NE(indexes[i], 0u) << glyphs[i].toLatin1();
+        EXPECT_FALSE(raw.pathForGlyph(indexes[i]).isEmpty()) << glyphs[i].toLatin1();
+    }
+    EXPECT_EQ(raw.glyphIndexesForString("Q").value(0), 0u);  // no glyph outside the strings
+}
+
+TEST(Fonts, DesignFontsResolveToTheirSubstitutes) {
+    struct Case {
+        const char* design;
+        QStringList accepted;
+    };
+    const Case cases[] = {
+        {"Monotype Corsiva", {"TeX Gyre Chorus", "Z003"}},
+        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Small Fonts", {"Liberation Sans", "DejaVu Sans"}},
+        {"arial", {"Liberation Sans", "Nimbus Sans"}},
+        {"Courier", {"Liberation Mono", "Nimbus Mono PS"}},
+    };
+    for (const Case& c : cases) {
+        const QFont font = DesignFont(c.design, 9.75, true, true);
+        const QFontInfo info(font);
+        EXPECT_TRUE(c.accepted.contains(info.family())) << c.design << " -> " << info.family().toStdString();
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
+        EXPECT_TRUE(font.bold() && font.italic());
+    }
+    EXPECT_TRUE(QFontInfo(DesignFont("Courier", 10, false, false)).fixedPitch());
+    EXPECT_EQ(DesignFont(surface::Font{}).families().value(0), "Liberation Sans");
+}

@@ -1,0 +1,112 @@
+// The display list replayed onto images: lines, circles, styles and texts land on the expected pixels.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "surface/paint_list.h"
+
+using namespace surface;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+
+// A 100 x 100 picture of a 1000 x 1000 user scale, black back.
+DrawingSurface Picture(double scaleHeight = 1000) {
+    DrawingSurface s(kBlack, RGB(255, 0, 0));
+    s.SetScale(0, 0, 1000, scaleHeight);
+    return s;
+}
+
+bool Lit(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) > 40;
+}
+
+// Bounding box of every lit pixel.
+QRect Ink(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Lit(image, x, y)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+int LitAlongRow(const QImage& image, int y, int from, int to) {
+    int n = 0;
+    for (int x = from; x < to; ++x)
+        n += Lit(image, x, y) ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+TEST(PaintList, LinesLandOnTheirPixelsInColourWidthAndStyle) {
+    DrawingSurface s = Picture();
+    s.LineAbs({100, 200}, {900, 200});
+    s.SetDrawWidth(3);
+    s.LineAbs({100, 500}, {900, 500});
+    s.SetDrawWidth(1);
+    s.SetDrawStyle(kDotted);
+    s.LineAbs({100, 800}, {900, 800});
+    s.SetDrawStyle(kSolid);
+    s.Line(Point{500, 0}, {0, 100}, true, RGB(0, 0, 255));
+    const QImage image = RenderImage(s, QSize(100, 100));
+    EXPECT_EQ(image.pixel(50, 20), kRed);
+    EXPECT_FALSE(Lit(image, 50, 18));
+    EXPECT_FALSE(Lit(image, 50, 22));
+    EXPECT_TRUE(Lit(image, 50, 49) && Lit(image, 50, 50) && Lit(image, 50, 51));  // width 3
+    const int dotted = LitAlongRow(image, 80, 10, 90);
+    EXPECT_GT(dotted, 15);
+    EXPECT_LT(dotted, 60);
+    EXPECT_EQ(LitAlongRow(image, 20, 10, 90), 80);
+    EXPECT_EQ(image.pixel(50, 5), qRgb(0, 0, 255));  // explicit colour
+    EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));     // back colour
+}
+
+TEST(PaintList, CirclesStayRoundInAnAnisotropicScaleAndFill) {
+    DrawingSurface s = Picture(500);  // y units twice as large as x units
+    s.Circle({500, 250}, 300);
+    s.SetFillStyle(kFillSolid);
+    s.SetFillColour(RGB(0, 255, 0));
+    s.Circle({150, 50}, 50, RGB(0, 0, 255));
+    const QImage image = RenderImage(s, QSize(100, 100));
+    EXPECT_TRUE(Lit(image, 80, 50) || Lit(image, 79, 50));  // radius 30 pixels both ways
+    EXPECT_TRUE(Lit(image, 50, 80) || Lit(image, 50, 79));
+    EXPECT_TRUE(Lit(image, 50, 20) || Lit(image, 50, 21));
+    EXPECT_FALSE(Lit(image, 50, 50));                 // transparent inside
+    EXPECT_EQ(image.pixel(15, 10), qRgb(0, 255, 0));  // filled
+}
+
+TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
+    DrawingSurface s = Picture();
+    s.SetDesignPixels(100, 100);
+    s.SetFont(Font{"Arial", 12, true, false});
+    s.SetCurrent({200, 300});
+    s.Print(U"H");
+    const QRect small = Ink(RenderImage(s, QSize(100, 100)));
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_GE(small.left(), 20);
+    EXPECT_LE(small.left(), 23);
+    EXPECT_GE(small.top(), 30);
+    EXPECT_LE(small.bottom(), 30 + 16);  // 12 points are 16 pixels at design size
+    const QRect large = Ink(RenderImage(s, QSize(200, 200)));
+    EXPECT_NEAR(large.height(), 2.0 * small.height(), 2.5);
+    EXPECT_GE(large.top(), 60);
+}
+
+TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
+    DrawingSurface s = Picture();
+    s.Circle({500, 500}, 400);
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("picture.svg"), pdf = dir.filePath("picture.pdf");
+    ASSERT_TRUE(SaveSvg(s, svg, QSize(120, 120)));
+    ASSERT_TRUE(SavePdf(s, pdf, QSize(120, 120)));
+    QFile svgFile(svg), pdfFile(pdf);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly) && pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svgFile.readAll().contains("<svg"));
+    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
+    EXPECT_FALSE(SaveSvg(s, dir.filePath("missing/picture.svg"), QSize(120, 120)));
+    EXPECT_FALSE(SavePdf(s, dir.filePath("missing/picture.pdf"), QSize(120, 120)));
+    EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
+}

@@ -1,0 +1,75 @@
+// The picture widget reports mouse presses and moves in its user scale, buttons 1 and 2 only, and a
+// double click is not a second press.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "surface/picture_widget.h"
+#include "surface/twips.h"
+
+using surface::PictureWidget;
+
+namespace {
+
+struct Shown {
+    Shown() {
+        widget.resize(400, 200);
+        widget.Surface().SetScale(1000, 500, 8000, 2000);  // anisotropic, not at the origin
+        widget.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    }
+    PictureWidget widget;
+    QSignalSpy downs{&widget, &PictureWidget::mouseDown};
+    QSignalSpy moves{&widget, &PictureWidget::mouseMove};
+};
+
+void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
+    ASSERT_EQ(args.size(), 3);
+    EXPECT_EQ(args[0].toInt(), button);
+    EXPECT_DOUBLE_EQ(args[1].toDouble(), x);
+    EXPECT_DOUBLE_EQ(args[2].toDouble(), y);
+}
+
+}  // namespace
+
+TEST(PictureWidget, PressesReportTheButtonAndTheUserPoint) {
+    Shown s;
+    QTest::mouseClick(&s.widget, Qt::LeftButton, {}, QPoint(100, 50));
+    QTest::mouseClick(&s.widget, Qt::RightButton, {}, QPoint(4, 2));
+    QTest::mouseClick(&s.widget, Qt::MiddleButton, {}, QPoint(10, 10));  // not reported
+    ASSERT_EQ(s.downs.size(), 2);
+    ExpectEvent(s.downs[0], 1, 3000, 1000);
+    ExpectEvent(s.downs[1], 2, 1080, 520);
+}
+
+TEST(PictureWidget, MovesReportTheButtonsHeldAndFollowAResize) {
+    Shown s;
+    QTest::mouseMove(&s.widget, QPoint(200, 100));
+    QTest::mousePress(&s.widget, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseMove(&s.widget, QPoint(300, 150));
+    QTest::mouseRelease(&s.widget, Qt::LeftButton, {}, QPoint(300, 150));
+    s.widget.resize(800, 100);
+    QTest::mouseMove(&s.widget, QPoint(400, 25));
+    ASSERT_GE(s.moves.size(), 3);
+    ExpectEvent(s.moves.first(), 0, 5000, 1500);
+    bool sawHeld = false;
+    for (const auto& args : s.moves)
+        sawHeld = sawHeld || (args[0].toInt() == 1 && args[1].toDouble() == 7000);
+    EXPECT_TRUE(sawHeld);
+    ExpectEvent(s.moves.last(), 0, 5000, 1000);
+}
+
+TEST(PictureWidget, ADoubleClickIsOnePress) {
+    Shown s;
+    QTest::mouseDClick(s.widget.windowHandle(), Qt::LeftButton, {}, QPoint(40, 20));
+    EXPECT_EQ(s.downs.size(), 1);
+}
+
+TEST(PictureWidget, DesignGeometryRecordsTheDesignSizeForTexts) {
+    PictureWidget widget;
+    widget.SetDesignGeometry(150, 300, 1500, 3000);
+    EXPECT_EQ(widget.Surface().DesignPixelWidth(), surface::TwipsToPixels(1500, widget.logicalDpiX()));
+    EXPECT_EQ(widget.Surface().DesignPixelHeight(), surface::TwipsToPixels(3000, widget.logicalDpiY()));
+    EXPECT_EQ(widget.width(), widget.Surface().DesignPixelWidth());
+}
