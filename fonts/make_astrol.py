@@ -143,8 +143,8 @@ def placed(outline):
     return pen.glyph(), round(x1 - x0) + 2 * SIDE_BEARING
 
 
-def licence_notice(folder):
-    with open(os.path.join(folder, "LICENSE-Astrol.txt"), encoding="utf-8") as f:
+def licence_notice():
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "LICENSE-Astrol.txt"), encoding="utf-8") as f:
         return f.read()
 
 
@@ -169,7 +169,7 @@ def build(target):
     builder.setupGlyf(glyphs)
     builder.setupHorizontalMetrics(metrics)
     builder.setupHorizontalHeader(ascent=1901, descent=-483)
-    notice = licence_notice(os.path.dirname(target))
+    notice = licence_notice()
     builder.setupNameTable({
         "copyright": "Copyright (c) 2003 by Bitstream, Inc. All Rights Reserved. Bitstream Vera is a "
                      "trademark of Bitstream, Inc. DejaVu changes are in public domain.",
