@@ -1,0 +1,23 @@
+#include "structure_command.h"
+
+#include "calc_args.h"
+#include "command.h"
+#include "conceptplane/structure_view.h"
+#include "json_writer.h"
+
+namespace calc {
+
+int RunStructureCommand(const std::vector<std::string>& args, const std::string&, std::ostream& out,
+                        std::ostream& err) {
+    return RunGuarded(out, err, [&] {
+        ExpectWordCount(args, 0, "structure");
+        JsonWriter json;
+        json.BeginObject().Key("lines").BeginArray();
+        for (const auto& level : cp::ComputeStructure().levels)
+            json.String(level.line);
+        json.EndArray().EndObject();
+        return json.Str();
+    });
+}
+
+}  // namespace calc
