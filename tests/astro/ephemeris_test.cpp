@@ -1,0 +1,161 @@
+// ComputeEphemeris: the date rule, the order of the orbit lookups, the positions text, the marks.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro_fixtures.h"
+#include "conceptplane/faults.h"
+#include "orvanel/astro/ephemeris.h"
+
+using namespace orvanel;
+using namespace astro_test;
+
+namespace {
+
+// Synthetic elements: the Moon and every planet stand still (no daily motion) at chosen places, so
+// the lookups and results are known by hand; the identity orbit table makes ν = M.
+ElementTable StillElements() {
+    ElementTable el = ZeroElements();
+    for (int b = 3; b <= kBodies; ++b) {
+        el.Set(kPerihelion, b, 100);
+        el.Set(kEpochLongitude, b, 110.25);  // mean anomaly 10.25
+        el.Set(kSemiMajorAxis, b, 1000);     // far enough for the Earth's place not to matter
+    }
+    return el;
+}
+
+cp::Text PositionsFor(const ElementTable& el, std::int16_t y, std::int16_t m, std::int16_t d) {
+    return EphemerisFor(DataOf(el, IdentityOrbitBytes()), y, m, d, 0, 0).positions;
+}
+
+}  // namespace
+
+TEST(JulianDay, JanuaryAndFebruaryShiftTheYearButNotTheCenturyTerms) {
+    struct Case {
+        std::int16_t y, m, d;
+        double jd;
+        const char* why;
+    } cases[] = {
+        {1980, 1, 1, 2444239.5, "one day after the epoch 1980 January 0.0"},
+        {2000, 1, 1, 2451544.5, "the century terms of 2000 agree with those of 1999"},
+        {2001, 12, 5, 2452248.5, "a month after February takes no shift"},
+        {1900, 2, 1, 2415050.5, "-A + B = -19 + 4 from the entered year: a day before the sky's 2415051.5"},
+        {1900, 3, 1, 2415079.5, "from March the entered and the shifted year are the same"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JulianDayAtMidnight(c.y, c.m, c.d), c.jd) << c.why;
+    EXPECT_EQ(DaysSinceEpoch(1980, 1, 1), 1.0);
+    EXPECT_THROW(JulianDayAtMidnight(-32768, 2, 1), cp::OverflowFault);  // year - 1 leaves 16 bits
+    EXPECT_THROW(JulianDayAtMidnight(2000, 32767, 1), cp::OverflowFault);
+    EXPECT_NO_THROW(JulianDayAtMidnight(32767, 12, 31));
+}
+
+TEST(OrbitLookups, InterpolateBetweenTheRecordsOfTwoWholeDegrees) {
+    OrbitTable table = OrbitTable::FromBytes(IdentityOrbitBytes());
+    std::vector<std::int32_t> reads;
+    table.onRead = [&](std::int32_t n) { reads.push_back(n); };
+    EXPECT_DOUBLE_EQ(OrbitLookup(table, 3, 10.25), 10.25);
+    EXPECT_EQ(reads, (std::vector<std::int32_t>{736, 737}));
+    reads.clear();
+    EXPECT_EQ(OrbitLookup(table, 1, 0), 0);
+    EXPECT_EQ(reads, (std::vector<std::int32_t>{2, 3}));
+    reads.clear();
+    EXPECT_DOUBLE_EQ(OrbitLookup(table, 10, 359.5), 359.5);
+    EXPECT_EQ(reads, (std::vector<std::int32_t>{3619, 3620}));  // the last record of the file
+    EXPECT_THROW(OrbitLookup(table, 11, 0), cp::DataFault);     // beyond the file
+}
+
+TEST(OrbitLookups, NineteenPerComputationInTheMethodsOrder) {
+    const ElementTable el = StillElements();
+    auto orbits = std::make_shared<OrbitTable>(OrbitTable::FromBytes(IdentityOrbitBytes()));
+    std::vector<std::int32_t> reads;
+    orbits->onRead = [&](std::int32_t n) { reads.push_back(n); };
+    const EphemerisData data{std::make_shared<const ElementTable>(el), orbits};
+    EphemerisFor(data, 1980, 1, 1, 0, 0);
+    ASSERT_EQ(reads.size(), 38u);
+    std::vector<int> order;
+    for (std::size_t i = 0; i < reads.size(); i += 2) {
+        EXPECT_EQ(reads[i + 1], reads[i] + 1) << "a lookup reads two neighbouring records";
+        order.push_back((reads[i] - 2) / kOrbitBlock + 1);
+    }
+    EXPECT_EQ(order, (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 1, 3, 4, 5, 6, 7, 8, 9, 10}));
+    // The Earth at mean anomaly 98.3 - 102.5954 + 360 = 355.70: records 357 and 358; every planet at
+    // 10.25: records 10 + 2 and 11 + 2 of its block (736 and 737 for Mercury).
+    EXPECT_EQ(reads[2], 357);
+    EXPECT_EQ(reads[4], 736);
+    EXPECT_EQ(reads[36], 9 * kOrbitBlock + 12);
+}
+
+TEST(PositionsText, FieldsDigitsAndMarks) {
+    EphemerisFiles files(SourceData(""));
+    Program p;
+    for (const std::int16_t year :
+         {std::int16_t{1900}, std::int16_t{1950}, std::int16_t{2001}, std::int16_t{2100}}) {
+        const cp::Text text = ComputeEphemeris(p, files, year, 6, 15, 12, 0);
+        ASSERT_EQ(text.size(), 48u) << year;
+        for (std::size_t k = 1; k <= 12; ++k) {
+            const cp::Text digits = text.substr(4 * k - 4, 3);
+            for (char32_t c : digits)
+                EXPECT_TRUE(c >= U'0' && c <= U'9') << year << " field " << k;
+            const char32_t mark = text[4 * k - 1];
+            EXPECT_TRUE(mark == kDirectMark || mark == kRetrogradeMark);
+        }
+        EXPECT_EQ(text[3], kDirectMark);       // the Sun
+        EXPECT_EQ(text[7], kDirectMark);       // the Moon
+        EXPECT_EQ(text[43], kDirectMark);      // Lilith
+        EXPECT_EQ(text[47], kRetrogradeMark);  // the node
+        EXPECT_EQ(p.AscendantBuffer.size(), 3u);
+    }
+}
+
+TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
+    ElementTable el = StillElements();
+    // The Sun: 98.3 + t·n + 180; with n = 81.4 and t = D = 1 it stands at 359.7 and is written 360.
+    el.Set(kDailyMotion, 1, 81.4);
+    // Mercury and Venus far out at 7.2 and 359.8 degrees: seen from the Earth about the same.
+    el.Set(kEpochLongitude, 3, 7.2);
+    el.Set(kPerihelion, 3, 0);
+    el.Set(kEpochLongitude, 4, 359.8);
+    el.Set(kPerihelion, 4, 0);
+    const cp::Text text = PositionsFor(el, 1980, 1, 1);
+    EXPECT_EQ(text.substr(0, 4), U"360¡");
+    EXPECT_EQ(text.substr(8, 3), U"007");
+    EXPECT_EQ(text.substr(12, 3), U"360");
+}
+
+TEST(PositionsText, AscendantFollowsTheSunAndTheClock) {
+    const ElementTable el = StillElements();
+    const EphemerisData data = DataOf(el, IdentityOrbitBytes());
+    // The Earth's heliocentric longitude stands at 98.3 (ν = M): the Ascendant is 98.3 + 90 + 15·h.
+    EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 0, 0).ascendantBuffer, U"188");
+    EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 6, 0).ascendantBuffer, U"278");
+    EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 18, 0).ascendantBuffer, U"098");
+    EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 0, 0).positions.substr(0, 3), U"278");
+}
+
+TEST(MotionMarks, ComparedTheShortWayRound) {
+    struct Case {
+        int before, now;
+        char32_t mark;
+    } cases[] = {{100, 100, kDirectMark},   {100, 101, kDirectMark},     {101, 100, kRetrogradeMark},
+                 {359, 0, kDirectMark},     {0, 359, kRetrogradeMark},   {360, 0, kDirectMark},
+                 {1, 360, kRetrogradeMark}, {360, 359, kRetrogradeMark}, {10, 190, kRetrogradeMark}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MotionMark(c.before, c.now), c.mark) << c.before << " " << c.now;
+}
+
+TEST(Overflow, ReportedNeverUndefined) {
+    Program p;
+    EphemerisFiles files(SourceData(""));
+    const cp::Text before = p.AscendantBuffer;
+    EXPECT_THROW(ComputeEphemeris(p, files, -32768, 1, 1, 0, 0), cp::OverflowFault);
+    EXPECT_THROW(ComputeEphemeris(p, files, 2000, 32767, 1, 0, 0), cp::OverflowFault);
+    EXPECT_EQ(p.AscendantBuffer, before);
+    // The far ends of the 16-bit range still compute.
+    EXPECT_EQ(ComputeEphemeris(p, files, 32767, 12, 31, 23, 59).size(), 48u);
+    EXPECT_EQ(ComputeEphemeris(p, files, -32767, 3, 1, -32768, 32767).size(), 48u);
+    // A daily motion so large that t·n leaves 32 bits in the modulo.
+    ElementTable el = StillElements();
+    el.Set(kDailyMotion, 5, 1e9);
+    EXPECT_THROW(EphemerisFor(DataOf(el, IdentityOrbitBytes()), 2000, 1, 1, 0, 0), cp::OverflowFault);
+}

@@ -1,0 +1,102 @@
+// RecomputeChart: house cusps, the Ascendant from the entry or from the override, the slot texts.
+#include <gtest/gtest.h>
+
+#include "astro_fixtures.h"
+#include "conceptplane/faults.h"
+#include "orvanel/astro/chart.h"
+
+using namespace orvanel;
+using namespace astro_test;
+
+namespace {
+
+std::vector<int> CuspsOf(int ascendant) {
+    const auto c = HouseCusps(static_cast<std::int16_t>(ascendant));
+    return std::vector<int>(c.begin() + 1, c.end());
+}
+
+Program Entered(const char* entryDate, const char* ascendant) {
+    Program p;
+    p.CurrentSubject = 1;
+    AssignFixed(p.EntryDate, cp::FromUtf8(entryDate));
+    AssignFixed(p.EntryDateText, cp::Mid(p.EntryDate, 7, 2) + U" / " + cp::Mid(p.EntryDate, 5, 2) + U" / " +
+                                     cp::Mid(p.EntryDate, 1, 4));
+    p.EphemerisBuffer = PositionsText({253, 133, 254, 244, 328, 104, 71, 321, 307, 255, 342, 88});
+    AssignFixed(p.AscendantBuffer, cp::FromUtf8(ascendant));
+    return p;
+}
+
+}  // namespace
+
+TEST(HouseCusps, EqualRightAscensionsFromTheAscendant) {
+    EXPECT_EQ(CuspsOf(0), (std::vector<int>{0, 32, 62, 90, 118, 148, 180, 212, 242, 270, 298, 328}));
+    EXPECT_EQ(CuspsOf(123), (std::vector<int>{123, 153, 186, 217, 247, 275, 303, 333, 6, 37, 67, 95}));
+    // House 10 of an Ascendant of 90 reads 360: cusps are not folded to 0.
+    EXPECT_EQ(CuspsOf(90), (std::vector<int>{90, 118, 148, 180, 212, 242, 270, 298, 328, 360, 32, 62}));
+    EXPECT_EQ(CuspsOf(360), (std::vector<int>{360, 32, 62, 90, 118, 148, 180, 212, 242, 270, 298, 328}));
+    for (int a = 0; a <= 360; ++a) {
+        const std::vector<int> c = CuspsOf(a);
+        EXPECT_EQ(c[0] % 360, a % 360) << a;
+        for (auto [i, j] : {std::pair{0, 6}, std::pair{3, 9}}) {
+            const int apart = ((c[j] - c[i]) % 360 + 360) % 360;
+            EXPECT_LE(std::abs(apart - 180), 1) << "ascendant " << a << " houses " << i + 1 << ", " << j + 1;
+        }
+    }
+}
+
+TEST(RecomputeChart, ANewEntryFillsTheSlot) {
+    Program p = Entered("20011205", "020");
+    RecomputeChart(p);
+    const ChartSlot& s = p.ChartPositions[1];
+    EXPECT_EQ(s.title, U"05 / 12 / 2001");
+    EXPECT_EQ(s.dateText, U"05 / 12 / 2001");
+    EXPECT_EQ(s.ephemerisText, p.EphemerisBuffer);
+    EXPECT_EQ(s.ascendant, 20);
+    EXPECT_EQ(s.houseCusp[1], 20);
+    EXPECT_EQ(s.longitude[1], 253);
+    EXPECT_EQ(s.longitude[13], 20);
+    EXPECT_GT(s.aspectCount, 0);
+    EXPECT_EQ(p.ChartPositions[2].aspectCount, 0) << "other slots untouched";
+    // A date typed with a one-digit month keeps its shifted fields.
+    Program shifted = Entered("1965703", "100");
+    RecomputeChart(shifted);
+    EXPECT_EQ(shifted.ChartPositions[1].dateText, U"3  / 70 / 1965");
+    EXPECT_EQ(shifted.ChartPositions[1].title, U"3  / 70 / 1965");
+}
+
+TEST(RecomputeChart, TheOverrideChangesOnlyTheAscendantAndIsConsumed) {
+    Program p = Entered("20011205", "020");
+    RecomputeChart(p);
+    const ChartSlot before = p.ChartPositions[1];
+    p.EphemerisBuffer = PositionsText({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});  // must not be taken
+    p.AscendantOverride = 1090;
+    RecomputeChart(p);
+    const ChartSlot& s = p.ChartPositions[1];
+    EXPECT_EQ(p.AscendantOverride, 0);
+    EXPECT_EQ(s.ascendant, 90);
+    EXPECT_EQ(s.houseCusp[10], 360);
+    EXPECT_EQ(s.title, before.title);
+    EXPECT_EQ(s.dateText, before.dateText);
+    EXPECT_EQ(s.ephemerisText, before.ephemerisText);
+    EXPECT_EQ(s.longitude[1], before.longitude[1]);
+    EXPECT_NE(s.vectorX[13], before.vectorX[13]);
+    EXPECT_EQ(s.vectorX[1], before.vectorX[1]);
+}
+
+TEST(RecomputeChart, An360AscendantBufferAndRefusedSlots) {
+    Program p = Entered("20240320", "360");
+    RecomputeChart(p);
+    EXPECT_EQ(p.ChartPositions[1].ascendant, 360);
+    EXPECT_EQ(p.ChartPositions[1].houseCusp[1], 360);
+    EXPECT_EQ(p.ChartPositions[1].houseCusp[2], 32);
+    // A slot number outside 0..12, or a synastry base that names none: refused, nothing changed.
+    for (auto [subject, base] : {std::pair{13, 0}, std::pair{-1, 0}, std::pair{3, 7}}) {
+        Program q = Entered("20011205", "020");
+        q.CurrentSubject = static_cast<std::int16_t>(subject);
+        q.SynastryBase = static_cast<std::int16_t>(base);
+        q.AscendantOverride = 1010;
+        EXPECT_THROW(RecomputeChart(q), cp::Fault) << subject;
+        EXPECT_EQ(q.AscendantOverride, 1010);
+        EXPECT_EQ(q.ChartPositions[3].ephemerisText, Program().ChartPositions[3].ephemerisText);
+    }
+}
