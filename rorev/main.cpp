@@ -1,0 +1,16 @@
+// rorev: opens the concept table of the data folder and shows the main window.
+#include <QApplication>
+
+#include "conceptplane/data_folder.h"
+#include "rorev/form1_main.h"
+#include "rorev/open_concepts.h"
+#include "surface/fonts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // only the windows that end the program do so
+    surface::LoadFonts();
+    rorev::Form1 form1(rorev::OpenConcepts(cp::DataPath(cp::ResolveDataFolder(), "concptos.txt")));
+    form1.show();
+    return QApplication::exec();
+}

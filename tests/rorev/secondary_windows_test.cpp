@@ -1,0 +1,222 @@
+// The levels view, the structure view, the help windows, and what the program does with its
+// concept file: read it, never write or create it.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "rorev/form2_levels.h"
+#include "rorev/form6_structure.h"
+#include "rorev/help_windows.h"
+#include "rorev/open_concepts.h"
+#include "rorev_fixture.h"
+
+namespace rorev_test {
+namespace {
+
+using surface::PrimitiveKind;
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+TEST_F(RorevWindowTest, LevelsViewReplacesTheMainWindowAndDrawsEachPair) {
+    rorev::Form2& levels = form1->Levels();
+    Trigger("mnuConceptos");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&levels));
+    EXPECT_TRUE(levels.isVisible());
+    EXPECT_FALSE(form1->isVisible());
+    const surface::DrawingSurface& picture = levels.Picture1()->Surface();
+    // Before any button: the pattern (2 circles, 13 × 6 dots, the black disk) and no concepts.
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 2 + 13 * 6 + 1);
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Text), 0);
+
+    struct Case {
+        const char* button;
+        const char* label;
+        int concepts;
+        std::u32string sample;
+    };
+    const Case cases[] = {
+        {"Command1", "Niveles\ndel\n0 al 1", 36, U"Calor"},
+        {"Command3", "Niveles\ndel\n2 al 3", 72, U"Lucha"},
+        {"Command6", "Niveles\ndel\n5 al 6", 72, U"Obstinación"},
+        {"Command7", "Niveles\ndel\n6 al 7", 72, U"Sabiduría"},
+    };
+    for (const Case& c : cases) {
+        auto* button = levels.findChild<QPushButton*>(c.button);
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(levels.Label1()->text(), c.label);
+        const auto texts = TextsIn(picture);
+        EXPECT_EQ(static_cast<int>(texts.size()), c.concepts) << c.button;
+        bool found = false;
+        for (const auto& t : texts)
+            found |= cp::TrimBlanks(t) == c.sample;
+        EXPECT_TRUE(found) << c.button;
+    }
+    // Levels 5 and 6 at their true size: Fortaleza printed at its place, moved left by 30 per letter.
+    QTest::mouseClick(levels.findChild<QPushButton*>("Command6"), Qt::LeftButton);
+    for (const surface::Primitive& p : picture.List()) {
+        if (p.kind != PrimitiveKind::Text || cp::TrimBlanks(p.text) != U"Fortaleza") continue;
+        EXPECT_NEAR(p.a.x, 5500 + 5020.88 - 30 * 9, 1e-6);
+        EXPECT_NEAR(p.a.y, 5500 - 1345.34, 1e-6);
+    }
+    EXPECT_EQ(levels.UpperLimit(), 5199);
+    EXPECT_EQ(levels.StartAngle(), 0);
+
+    QTest::mouseClick(levels.findChild<QPushButton*>("Command8"), Qt::LeftButton);
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_FALSE(levels.isVisible());
+    // Its close box does the same, so the program is never left without a window.
+    Trigger("mnuConceptos");
+    levels.close();
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_FALSE(levels.isVisible());
+}
+
+TEST_F(RorevWindowTest, StructureViewListsEachLevelsArcAndRadius) {
+    rorev::Form6& structure = form1->Structure();
+    Trigger("mnuEstructura");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&structure));
+    EXPECT_FALSE(form1->isVisible());
+    EXPECT_EQ(structure.windowTitle(), "Estructura de la Rorev");
+    EXPECT_EQ(structure.findChild<QLabel*>("Label1")->text(), "       Nivel              Arco      Radio");
+    const QStringList expected = {"soma         00373  00372", "instintos    00721  00715",
+                                  "facultades   01393  01352", "actitudes    02691  02404",
+                                  "virtudes     05198  03309", "plenitud     10042  00353"};
+    QStringList lines;
+    for (int i = 0; i < structure.List1()->count(); ++i)
+        lines << structure.List1()->item(i)->text();
+    EXPECT_EQ(lines, expected);
+    const surface::DrawingSurface& picture = structure.Picture1()->Surface();
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 1 + 6);
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Text), 6);
+
+    QAction* back = structure.findChild<QAction*>("mnuVolver");
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->text(), "&Volver");
+    back->trigger();
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_FALSE(structure.isVisible());
+    // Shown again: the list is filled anew, not doubled.
+    Trigger("mnuEstructura");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&structure));
+    EXPECT_EQ(structure.List1()->count(), 6);
+}
+
+TEST_F(RorevWindowTest, HelpWindowsOpenBesideTheMainWindowWithTheirTexts) {
+    Trigger("mnuInstrucciones");
+    Trigger("mnuDescripcion");
+    rorev::Form4& instructions = form1->Instructions();
+    rorev::Form5& description = form1->Description();
+    EXPECT_TRUE(instructions.isVisible());
+    EXPECT_TRUE(description.isVisible());
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_EQ(instructions.windowTitle(), "Instrucciones de uso");
+    EXPECT_EQ(description.windowTitle(), "Descripción de la Rorev");
+    const QString usage = instructions.Text1()->toPlainText();
+    const QString table = description.Text1()->toPlainText();
+    EXPECT_TRUE(instructions.Text1()->isReadOnly());
+
+    for (const char* section : {"Para visualizar los conceptos:", "Localizar concepto:", "Sumar conceptos:",
+                                "Concepto restante:", "Conceptos en la recta:", "Ver conceptos por niveles:"})
+        EXPECT_TRUE(usage.contains(QString::fromUtf8(section))) << section;
+    for (const char* tip : {"Visión normal", "Zoom x 2", "Zoom x 0,5"})
+        EXPECT_TRUE(usage.contains(tip)) << tip;
+    for (const char* level :
+         {"elementos", "canales", "soma", "instintos", "facultades", "actitudes", "virtudes", "plenitud"})
+        EXPECT_TRUE(table.contains(QString::fromUtf8(level))) << level;
+    for (const char* rule :
+         {"sentido amplio", "a² + b² + 2 · a · b · cos θ", "perpendiculares a la resultante", "hemisferio"})
+        EXPECT_TRUE(table.contains(QString::fromUtf8(rule))) << rule;
+
+    // Every concept the worked examples name is a concept of the shipped table.
+    const cp::ConceptTable concepts = ShippedConcepts();
+    const char* named[] = {"Voluntad",    "Determinación", "Indecisión",  "Violencia",   "Hostilidad",
+                           "Volubilidad", "Apocamiento",   "Memoria",     "Previsión",   "Sensatez",
+                           "Fortaleza",   "Templanza",     "Alegría",     "Sabiduría",   "Cobardía",
+                           "Flaqueza",    "Firmeza",       "Aplomo",      "Obstinación", "Heroísmo",
+                           "Temeridad",   "Musculatura",   "Metabolismo", "Lucha",       "Calor",
+                           "Prudencia",   "Humildad"};
+    for (const char* name : named) {
+        const QString n = QString::fromUtf8(name);
+        EXPECT_TRUE(usage.contains(n) || table.contains(n)) << name;
+        const cp::Text padded = cp::Fixed(cp::FromUtf8(name), 30);
+        const std::int32_t found = concepts.FindByName(padded);
+        EXPECT_TRUE(found > 0 && concepts.Read(found).name == padded) << name;
+    }
+}
+
+TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreated) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string copy = QDir(folder.path()).filePath("concptos.txt").toStdString();
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(ShippedConceptsPath()), QString::fromStdString(copy)));
+    const std::string before = Bytes(copy);
+
+    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(copy));
+    form1->show();
+    form1->resize(881, form1->height());
+    Trigger("mnuDescr");
+    ChooseEntry(List1(), "Fortaleza");
+    Trigger("mnuSumar");
+    ClickPlane(1000, 0, Qt::LeftButton);
+    ClickPlane(0, 1000, Qt::LeftButton);
+    ClickPlane(0, 0, Qt::RightButton);
+    Trigger("mnuRecta");
+    ClickPlane(0, 500, Qt::LeftButton);
+    ClickPlane(1000, 500, Qt::LeftButton);
+    ChooseEntry(List1(), "Fiebre");
+    MoveToPlane(1340, 360);
+    Trigger("mnuConceptos");
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command8"), Qt::LeftButton);
+    Trigger("mnuEstructura");
+    form1->Structure().findChild<QAction*>("mnuVolver")->trigger();
+    form1.reset();
+    EXPECT_EQ(Bytes(copy), before);
+
+    // A missing file stays missing, and the windows work with no concepts.
+    const std::string missing = QDir(folder.path()).filePath("sub/concptos.txt").toStdString();
+    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(missing));
+    form1->show();
+    form1->resize(881, form1->height());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
+    Trigger("mnuDescr");
+    EXPECT_EQ(List1()->count(), 0);
+    MoveToPlane(1340, 360);
+    EXPECT_EQ(CountOf(Picture2()->Surface(), PrimitiveKind::Text), 0);
+    Trigger("mnuRecta");
+    ClickPlane(0, 500, Qt::LeftButton);
+    ClickPlane(1000, 500, Qt::LeftButton);
+    EXPECT_EQ(List1()->count(), 0);
+    Trigger("mnuConceptos");
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(CountOf(form1->Levels().Picture1()->Surface(), PrimitiveKind::Text), 0);
+    EXPECT_TRUE(dialogs->Asked().empty());
+}
+
+TEST_F(RorevWindowTest, AnUnreadableConceptFileIsToldAndGivesNoConcepts) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // A folder by the file's name exists but cannot be read as a file.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("concptos.txt"));
+    const cp::ConceptTable concepts =
+        rorev::OpenConcepts(QDir(folder.path()).filePath("concptos.txt").toStdString());
+    EXPECT_EQ(concepts.Count(), 0);
+    ASSERT_EQ(dialogs->Asked().size(), 1u);
+    EXPECT_EQ(dialogs->Asked()[0].text, "No se puede leer el archivo concptos.txt");
+    EXPECT_EQ(dialogs->Asked()[0].title, "Archivos de datos");
+}
+
+}  // namespace
+}  // namespace rorev_test
