@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -12,7 +11,7 @@ QString QtDialogs::Prompt(const QString& prompt, const QString& title, const QSt
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);  // shown selected, so that typing replaces it
+    dialog.setTextValue(defaultText);  // Qt shows it selected, so that typing replaces it
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     if (dialog.exec() != QDialog::Accepted) return QString();

@@ -1,0 +1,76 @@
+// The Qt dialogs show Spanish buttons, the prompt's default text selected, and give "" on cancel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "surface/dialogs.h"
+
+using namespace surface;
+
+namespace {
+
+// Runs `act` on the modal dialog once it is up.
+void WhenShown(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
+
+QStringList ButtonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (const QPushButton* b : dialog->findChildren<QPushButton*>())
+        texts << b->text();
+    texts.sort();
+    return texts;
+}
+
+QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
+    QtDialogs dialogs;
+    QString selected, title;
+    QStringList buttons;
+    WhenShown([&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        selected = dialog->findChild<QLineEdit*>()->selectedText();
+        buttons = ButtonTexts(dialog);
+        dialog->findChild<QLineEdit*>()->setText("1987");
+        Button(dialog, "Aceptar")->click();
+    });
+    EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "1987");
+    EXPECT_EQ(title, "Fecha del sujeto");
+    EXPECT_EQ(selected, "2000");
+    EXPECT_EQ(buttons, QStringList({"Aceptar", "Cancelar"}));
+    WhenShown([](QWidget* dialog) { Button(dialog, "Cancelar")->click(); });
+    EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "");
+}
+
+TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
+    QtDialogs dialogs;
+    QStringList buttons;
+    WhenShown([&](QWidget* dialog) {
+        buttons = ButtonTexts(dialog);
+        Button(dialog, "No")->click();
+    });
+    EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::No);
+    EXPECT_EQ(buttons, QStringList({"No", "Sí"}));
+    WhenShown([](QWidget* dialog) { Button(dialog, "Sí")->click(); });
+    EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::Yes);
+    WhenShown([&](QWidget* dialog) {
+        buttons = ButtonTexts(dialog);
+        Button(dialog, "Aceptar")->click();
+    });
+    EXPECT_EQ(dialogs.Message("<b>texto</b>", "Vectores", Buttons::Ok), Answer::Ok);
+    EXPECT_EQ(buttons, QStringList({"Aceptar"}));
+}
