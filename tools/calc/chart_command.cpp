@@ -7,6 +7,7 @@
 #include "command.h"
 #include "orvanel/astro/chart.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/vectors/astral_concepts.h"
 #include "subcommands.h"
 #include "subject_entry.h"
 
@@ -65,6 +66,9 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
     WriteVectors(json, slot);
     json.Key("aspects");
     WriteAspects(json, slot);
+    // The vectors window's own plane state starts fresh with the program: Orvanel's arithmetic.
+    cp::VectorWorkspace workspace(cp::Arithmetic::Orvanel);
+    json.Key("astralConcepts").Strings(orvanel::ListAstralConcepts(program, concepts, workspace));
     json.Key("positionsLabel").String(captions.points);
     json.Key("housesLabel").String(captions.houses);
     json.Key("aspectList").Strings(orvanel::AspectListItems(slot));

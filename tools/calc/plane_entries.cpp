@@ -15,7 +15,7 @@ namespace calc {
 
 namespace {
 
-int NotBuilt(const char* name, std::ostream& err) {
+[[maybe_unused]] int NotBuilt(const char* name, std::ostream& err) {
     err << name << " is not available in this build of orvanel-calc\n";
     return kExitUsage;
 }
