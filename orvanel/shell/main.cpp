@@ -1,0 +1,19 @@
+// Orvanel: the start-up, then the splash window; the event loop runs until the program is ended.
+#include <QApplication>
+
+#include "conceptplane/data_folder.h"
+#include "orvanel/shell/form1_splash.h"
+#include "orvanel/shell/session.h"
+#include "orvanel/shell/windows.h"
+#include "surface/fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // Closing a window ends the program only where the windows say so.
+    QApplication::setQuitOnLastWindowClosed(false);
+    surface::LoadFonts();
+    orvanel::Session session(cp::ResolveDataFolder());
+    orvanel::Windows windows(session);
+    windows.Splash().show();
+    return QApplication::exec();
+}

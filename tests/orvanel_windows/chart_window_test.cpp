@@ -1,0 +1,151 @@
+// The chart window on the typical road: splash, "Entrar", a date entry, "Carta Astral"; its title,
+// captions, aspect list and wheel; a click on the wheel turning the Ascendant; its menus.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "orvanel/display/chart_texts.h"
+#include "orvanel/display/chart_wheel.h"
+#include "orvanel/display/form3_chart.h"
+#include "orvanel/shell/form1_splash.h"
+#include "orvanel/shell/form2_main_menu.h"
+#include "orvanel/shell/form_controls.h"
+#include "surface/picture_widget.h"
+#include "window_fixture.h"
+
+namespace orvanel::testing {
+namespace {
+
+QStringList Items(QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QStringList ToQtList(const std::vector<cp::Text>& items) {
+    QStringList out;
+    for (const cp::Text& t : items)
+        out << ToQt(t);
+    return out;
+}
+
+QString Caption(const cp::Text& text) {
+    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+class ChartWindow : public WindowTest {
+  protected:
+    // The typical road up to the chart of subject 1.
+    Form3Chart& OpenChart() {
+        windows_->Splash().show();
+        ClickOn(Find<QLabel>(windows_->Splash(), "Label3"));
+        EnterSubject(kFirstSubject);
+        ClickOn(Find<QLabel>(windows_->MainMenu(), "Label1"));
+        return windows_->Chart();
+    }
+    void ExpectShows(Form3Chart& form, const ChartSlot& chart) {
+        EXPECT_EQ(form.windowTitle(), ToQt(ChartWindowTitle(chart)));
+        const PositionCaptions captions = PositionLabelTexts(chart);
+        EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), Caption(captions.points));
+        EXPECT_EQ(Find<QLabel>(form, "Label8")->text(), Caption(captions.houses));
+        EXPECT_EQ(Items(Find<QListWidget>(form, "List1")), ToQtList(AspectListItems(chart)));
+    }
+    surface::PictureWidget* Picture(Form3Chart& form) {
+        return Find<surface::PictureWidget>(form, "Picture1");
+    }
+};
+
+TEST_F(ChartWindow, ShowsTheWheelCaptionsAndAspectsOfSubjectOne) {
+    Form3Chart& form = OpenChart();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(windows_->MainMenu().isVisible());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Carta  Astral  de  05 / 12 / 2001 ( 05 / 12 / 2001 )"));
+    ExpectShows(form, Slot(1));
+    EXPECT_EQ(Find<QLabel>(form, "Label4")->text(),
+              QStringLiteral("Aspectos") + QString(27, ' ') + "Planetas");
+    EXPECT_EQ(Find<QLabel>(form, "Label7")->text(), QStringLiteral("Casas"));
+    EXPECT_EQ(Find<QLabel>(form, "Label1")->font().family(), QStringLiteral("Astrol"));
+    EXPECT_EQ(Find<QListWidget>(form, "List1")->count(), Slot(1).aspectCount + 5);
+
+    // The wheel: the circle of 1980, the sign glyphs A..L, then the twelve point glyphs a..l in Astrol.
+    surface::PictureWidget* picture = Picture(form);
+    EXPECT_EQ(picture->toolTip(), QStringLiteral("Nuevo ascendente"));
+    const auto& list = picture->Surface().List();
+    cp::Text printed;
+    int dotted = 0;
+    for (const auto& p : list) {
+        if (p.kind == surface::PrimitiveKind::Text) {
+            printed += p.text;
+            EXPECT_EQ(p.font.family, "Astrol");
+            EXPECT_EQ(p.font.points, 18);
+        }
+        if (p.kind == surface::PrimitiveKind::Line && p.style == surface::kDotted) ++dotted;
+    }
+    EXPECT_EQ(printed, U"ABCDEFGHIJKLabcdefghijkl");
+    EXPECT_EQ(dotted, Slot(1).aspectCount);
+    EXPECT_EQ(list.front().kind, surface::PrimitiveKind::Circle);
+    EXPECT_EQ(list.front().radius, 1980);
+}
+
+TEST_F(ChartWindow, AClickOnTheWheelSetsTheAscendant) {
+    Form3Chart& form = OpenChart();
+    const ChartSlot before = Slot(1);
+    form.Picture1_MouseDown(1, 100, 2560);  // left of the centre: no change
+    EXPECT_EQ(Slot(1).ascendant, before.ascendant);
+    EXPECT_EQ(Slot(1).houseCusp, before.houseCusp);
+
+    form.Picture1_MouseDown(2, 5000, 2560);  // right of it, any button: turned by 180
+    const int turned = (before.ascendant + 180) % 360;
+    EXPECT_EQ(Slot(1).ascendant % 360, turned);
+    EXPECT_EQ(State().AscendantOverride, 0);
+    EXPECT_EQ(Slot(1).ephemerisText, before.ephemerisText);
+    EXPECT_EQ(Slot(1).title, before.title);
+    EXPECT_NE(Slot(1).houseCusp, before.houseCusp);
+    ExpectShows(form, Slot(1));
+    EXPECT_EQ(Wheel().rotation, 180 - Slot(1).ascendant);
+
+    // A real press on the picture goes the same way.
+    surface::PictureWidget* picture = Picture(form);
+    const auto pixel = [&](double user) { return static_cast<int>(user * picture->width() / 5120); };
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(pixel(5000), pixel(2560)));
+    EXPECT_EQ(Slot(1).ascendant % 360, before.ascendant % 360);
+}
+
+TEST_F(ChartWindow, MenusLeadToTheSynastryAndBack) {
+    Form3Chart& form = OpenChart();
+    auto* synastry = form.findChild<QAction*>(QStringLiteral("mnuSinastrias"));
+    ASSERT_NE(synastry, nullptr);
+    EXPECT_EQ(synastry->text(), QStringLiteral("           Sinas&trias"));
+    synastry->trigger();  // subject 2 missing: the message, and the chart stays
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido sujeto a comparar"));
+    EXPECT_TRUE(form.isVisible());
+
+    auto* vectors = form.findChild<QAction*>(QStringLiteral("mnuVectores"));
+    EXPECT_EQ(vectors->text(), QStringLiteral("           &Vectores"));
+    vectors->trigger();  // no vectors window installed: nothing happens
+    EXPECT_TRUE(form.isVisible());
+
+    auto* options = form.findChild<QAction*>(QStringLiteral("mnuOpciones"));
+    EXPECT_EQ(options->text(), QStringLiteral("           Sujetos y &Opciones"));
+    options->trigger();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(windows_->MainMenu().isVisible());
+}
+
+TEST_F(ChartWindow, LaterWindowsPlugInThroughOpeners) {
+    Form3Chart& form = OpenChart();
+    WindowId openedFrom = WindowId::Splash;
+    windows_->SetOpener(WindowId::Vectors, [&](Windows&, WindowId from) { openedFrom = from; });
+    form.findChild<QAction*>(QStringLiteral("mnuVectores"))->trigger();
+    EXPECT_EQ(openedFrom, WindowId::Chart);
+    // The vectors windows' chart entries open the chart without the check.
+    form.hide();
+    State().CurrentSubject = 1;
+    windows_->OpenChart(WindowId::MainMenu);
+    EXPECT_TRUE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace orvanel::testing

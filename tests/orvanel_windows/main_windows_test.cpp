@@ -1,0 +1,126 @@
+// The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
+// the menu's actions, and the end of the program.
+#include <QCloseEvent>
+#include <QLabel>
+
+#include "orvanel/shell/form1_splash.h"
+#include "orvanel/shell/form2_main_menu.h"
+#include "orvanel/shell/form_controls.h"
+#include "window_fixture.h"
+
+namespace orvanel::testing {
+namespace {
+
+struct LabelCase {
+    const char* name;
+    const char* caption;
+    QColor rest, hover;
+};
+
+class MainWindows : public WindowTest {
+  protected:
+    void ExpectLabels(QWidget& form, const std::vector<LabelCase>& cases) {
+        for (const LabelCase& c : cases) {
+            QLabel* label = Find<QLabel>(form, c.name);
+            ASSERT_NE(label, nullptr) << c.name;
+            EXPECT_EQ(label->text(), QString::fromUtf8(c.caption)) << c.name;
+            EXPECT_EQ(ForeColour(label), c.rest) << c.name;
+            MoveOver(label);
+            EXPECT_EQ(ForeColour(label), c.hover) << c.name;
+        }
+        MoveOver(&form);  // the background gives every label its resting colour again
+        for (const LabelCase& c : cases)
+            EXPECT_EQ(ForeColour(Find<QLabel>(form, c.name)), c.rest) << c.name;
+    }
+};
+
+TEST_F(MainWindows, SplashShowsItsLabelsAndEntersTheMainMenu) {
+    Form1Splash& splash = windows_->Splash();
+    splash.show();
+    EXPECT_EQ(splash.size(), QSize(792, 573));  // 11880 x 8595 twips at 96 dpi
+    const QColor red(255, 0, 0);
+    ExpectLabels(splash, {{"Label1", "Zentavia", red, red},
+                          {"Label2", "Programa para diagnósticos por vectores", QColor(0, 192, 192),
+                           QColor(0, 192, 192)},
+                          {"Label3", "Entrar", QColor(255, 255, 192), red}});
+    auto* name = Find<QLabel>(splash, "Label1");
+    EXPECT_TRUE(name->font().bold() && name->font().italic());
+    EXPECT_EQ(name->font().pointSizeF(), 48);
+    EXPECT_EQ(Find<QLabel>(splash, "Label3")->geometry(), QRect(347, 448, 99, 36));
+
+    ClickOn(Find<QLabel>(splash, "Label3"));
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(windows_->Exists(WindowId::MainMenu));
+    EXPECT_TRUE(windows_->MainMenu().isVisible());
+    EXPECT_FALSE(windows_->Exists(WindowId::Chart));
+}
+
+TEST_F(MainWindows, MainMenuLabelsChangeColourUnderThePointer) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    const QColor cyan(0, 255, 255), pale(255, 255, 128);
+    ExpectLabels(menu, {{"Label9", " Sujetos y opciones", QColor(255, 0, 0), QColor(255, 0, 0)},
+                        {"Label12", "Datos de la fecha", QColor(192, 192, 255), pale},
+                        {"Label1", "Carta Astral", cyan, pale},
+                        {"Label4", "Sinastrías", cyan, pale},
+                        {"Label2", "Salir del programa", pale, QColor(255, 0, 255)}});
+    // The cycles entry is there exactly when a cycles window is installed.
+    EXPECT_EQ(Find<QLabel>(menu, "Label5") != nullptr, windows_->HasOpener(WindowId::Cycles));
+}
+
+TEST_F(MainWindows, ChartAndSynastryNeedTheirSubjects) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    ClickOn(Find<QLabel>(menu, "Label1"));
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+    EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Análisis individuales"));
+    EXPECT_TRUE(menu.isVisible());
+
+    // Only subject 2: "Carta Astral" always opens subject 1.
+    EnterSubject(kSecondSubject);
+    ClickOn(Find<QLabel>(menu, "Label1"));
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+    EXPECT_EQ(State().CurrentSubject, 1);
+
+    // "Sinastrías" flips the subject and names the missing one.
+    const std::size_t before = dialogs_.Asked().size();
+    ClickOn(Find<QLabel>(menu, "Label4"));
+    EXPECT_EQ(State().CurrentSubject, 2);
+    EXPECT_EQ(State().SynastryBase, 2);
+    ASSERT_EQ(dialogs_.Asked().size(), before + 1);
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido sujeto principal"));
+    EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Comparación de sujetos"));
+    EXPECT_TRUE(menu.isVisible());
+    ClickOn(Find<QLabel>(menu, "Label4"));
+    EXPECT_EQ(State().CurrentSubject, 1);
+    EXPECT_EQ(State().SynastryBase, 1);
+    EXPECT_FALSE(dialogs_.Failed());
+}
+
+TEST_F(MainWindows, ExitAndClosingAnyWindowEndTheProgram) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    ClickOn(Find<QLabel>(menu, "Label2"));
+    EXPECT_EQ(ended_, 1);
+    EXPECT_FALSE(menu.isVisible());
+    for (WindowId id : {WindowId::Chart, WindowId::Synastry, WindowId::MainMenu, WindowId::Splash}) {
+        windows_->Window(id).show();
+        windows_->Window(id).close();
+    }
+    EXPECT_EQ(ended_, 5);
+}
+
+TEST_F(MainWindows, DatesAreEnteredFromTheMainMenu) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    for (const QString& text : {kFirstSubject.subject, kFirstSubject.year, kFirstSubject.month,
+                                kFirstSubject.day, kFirstSubject.hour, kFirstSubject.minute})
+        dialogs_.PushText(text);
+    dialogs_.PushAnswer(surface::Answer::Yes);
+    ClickOn(Find<QLabel>(menu, "Label12"));
+    EXPECT_EQ(Slot(1).title, U"05 / 12 / 2001");
+    EXPECT_TRUE(menu.isVisible());
+}
+
+}  // namespace
+}  // namespace orvanel::testing

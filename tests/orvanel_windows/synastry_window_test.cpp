@@ -1,0 +1,144 @@
+// The synastry window: its checks and messages, both columns, the swap of the rings, the cross
+// aspects by name with their heading, a click on that list, and its way to the chart window.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+
+#include "orvanel/display/chart_texts.h"
+#include "orvanel/display/cross_aspect_texts.h"
+#include "orvanel/display/form3_chart.h"
+#include "orvanel/display/form4_synastry.h"
+#include "orvanel/shell/form2_main_menu.h"
+#include "orvanel/shell/form_controls.h"
+#include "surface/picture_widget.h"
+#include "window_fixture.h"
+
+namespace orvanel::testing {
+namespace {
+
+QString Caption(const cp::Text& text) {
+    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+class SynastryWindow : public WindowTest {
+  protected:
+    Form4Synastry& Form() { return windows_->Synastry(); }
+    void Choose(const char* menu) { Form().findChild<QAction*>(QString::fromLatin1(menu))->trigger(); }
+    QString Text(const char* label) { return Find<QLabel>(Form(), label)->text(); }
+    // Subject `inner` inside, the other outside.
+    void ExpectRings(int inner) {
+        const ChartSlot& in = Slot(inner);
+        const ChartSlot& out = Slot(3 - inner);
+        EXPECT_EQ(Form().windowTitle(),
+                  ToQt(U"Sinastría entre " + in.title + U" (dentro)  y " + out.title + U" (fuera)"));
+        EXPECT_EQ(Text("Label10"), ToQt(U"Planetas de \n" + in.title));
+        EXPECT_EQ(Text("Label1"), ToQt(U"Planetas de \n" + out.title));
+        EXPECT_EQ(Text("Label11"), Caption(PositionLabelTexts(in).points));
+        EXPECT_EQ(Text("Label16"), Caption(PositionLabelTexts(in).houses));
+        EXPECT_EQ(Text("Label2"), Caption(PositionLabelTexts(out).points));
+        EXPECT_EQ(Text("Label7"), Caption(PositionLabelTexts(out).houses));
+        EXPECT_EQ(State().CurrentSubject, 3 - inner);  // left on the outer subject
+    }
+    // From the chart window of subject 1, as the Parts' first example does.
+    void OpenFromChart() {
+        EnterBothSubjects();
+        State().CurrentSubject = 1;
+        windows_->ShowChartWindow();
+        windows_->Chart().findChild<QAction*>(QStringLiteral("mnuSinastrias"))->trigger();
+    }
+};
+
+TEST_F(SynastryWindow, MissingSubjectsAreNamedOneAfterTheOther) {
+    windows_->MainMenu().show();
+    EXPECT_FALSE(windows_->StartSynastry(WindowId::MainMenu));
+    const auto& asked = dialogs_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, QStringLiteral("No hay escogido sujeto principal"));
+    EXPECT_EQ(asked[1].text, QStringLiteral("No hay escogido sujeto a comparar"));
+    for (const auto& q : asked)
+        EXPECT_EQ(q.title, QStringLiteral("Comparación de sujetos"));
+    EXPECT_TRUE(windows_->MainMenu().isVisible());
+    EXPECT_FALSE(windows_->Exists(WindowId::Synastry) && Form().isVisible());
+}
+
+TEST_F(SynastryWindow, OpensWithSubjectOneInsideAndSwapsTheRings) {
+    OpenFromChart();
+    EXPECT_TRUE(Form().isVisible());
+    EXPECT_FALSE(windows_->Chart().isVisible());
+    ExpectRings(1);
+    // The wheel rewrote the hidden chart window's title, with the inner subject.
+    EXPECT_EQ(windows_->Chart().windowTitle(),
+              QStringLiteral("Carta  Astral  de  05 / 12 / 2001 ( 05 / 12 / 2001 )"));
+    const auto& list = Find<surface::PictureWidget>(Form(), "Picture1")->Surface().List();
+    int circles = 0;
+    for (const auto& p : list)
+        circles += p.kind == surface::PrimitiveKind::Circle;
+    EXPECT_EQ(circles, 2);
+
+    State().SynastryBase = 1;
+    Choose("mnuAlternar");
+    EXPECT_EQ(State().SynastryBase, 2);
+    ExpectRings(2);
+    Choose("mnuAlternar");
+    ExpectRings(1);
+}
+
+TEST_F(SynastryWindow, CrossAspectsListTheOuterSubjectFirstAndAClickRestoresTheWheel) {
+    OpenFromChart();
+    const QString title = Form().windowTitle();
+    auto* list = Find<QListWidget>(Form(), "List1");
+    auto* heading = Find<QLabel>(Form(), "Label19");
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(heading->isVisible());
+
+    Program expected = State();
+    const CrossAspectList cross = ListCrossAspects(expected);
+    Choose("mnuCruzados");
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(heading->isVisible());
+    EXPECT_EQ(State().SynastryBase, 2);
+    EXPECT_EQ(State().CurrentSubject, 2);
+    EXPECT_EQ(heading->text(), ToQt(CrossAspectHeading(Slot(2).title, Slot(1).title)));
+    EXPECT_EQ(heading->font().family(), list->font().family());
+    EXPECT_TRUE(heading->font().bold());
+    ASSERT_EQ(list->count(), static_cast<int>(cross.items.size()));
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_EQ(list->item(i)->text(), ToQt(cross.items[static_cast<std::size_t>(i)]));
+    EXPECT_EQ(Slot(3).aspectCount, SlotAt(expected, 3).aspectCount);
+
+    list->setCurrentRow(0);  // a click on the list
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(heading->isVisible());
+    EXPECT_EQ(Form().windowTitle(), title);
+    ExpectRings(1);
+}
+
+TEST_F(SynastryWindow, ChartAndOptionsLeaveTheSynastry) {
+    OpenFromChart();
+    Choose("mnuCarta");  // the inner subject's chart
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_TRUE(windows_->Chart().isVisible());
+    EXPECT_EQ(State().CurrentSubject, 1);
+    EXPECT_EQ(windows_->Chart().windowTitle(),
+              ToQt(U"Carta  Astral  de  " + Slot(1).title + U" ( " + Slot(1).dateText + U" )"));
+
+    windows_->StartSynastry(WindowId::Chart);
+    WindowId from = WindowId::Splash;
+    windows_->SetOpener(WindowId::VectorsTwo, [&](Windows&, WindowId f) { from = f; });
+    Choose("mnuVectoresdos");
+    EXPECT_EQ(from, WindowId::Synastry);
+    Choose("mnuOpciones");
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_TRUE(windows_->MainMenu().isVisible());
+}
+
+TEST_F(SynastryWindow, ASlotOutsideTheTwoSubjectsDrawsSubjectOneInside) {
+    EnterBothSubjects();
+    State().CurrentSubject = 7;
+    windows_->ShowSynastry(WindowId::MainMenu);
+    ExpectRings(1);
+    EXPECT_FALSE(dialogs_.Failed());
+}
+
+}  // namespace
+}  // namespace orvanel::testing
