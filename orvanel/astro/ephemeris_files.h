@@ -32,8 +32,9 @@ class CachedFile {
   private:
     std::filesystem::path path_;
     bool loaded_ = false;
-    std::uintmax_t size_ = 0;
-    std::filesystem::file_time_type time_{};
+    // Size and modification time in nanoseconds, from one stat of the file.
+    long long size_ = 0;
+    long long time_ = 0;
     std::string bytes_;
 };
 
