@@ -69,7 +69,7 @@ TEST(CoincidenceReport, OrbIsFifteenWithTheMoonAndFourWithout) {
         {2, 15, 28},
         {2, -14, 36},
         // Mercury by 3 keeps its 8 lines; by 4 only its pair with the Moon (orb 15) stays.
-        {3, 3, 36},
+        {3, -3, 36},
         {3, 4, 29},
         {3, -4, 29},
     };
