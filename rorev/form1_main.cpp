@@ -125,6 +125,7 @@ void Form1::BuildControls() {
     list1_ = new QListWidget(client);
     list1_->setObjectName("List1");
     list1_->setFont(surface::DesignFont("MS Sans Serif", 8.25, false, false));
+    SetColours(list1_, Qt::black, Qt::white);
     list1_->hide();
     layout_.Add(list1_, kList1);
     connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) { List1_Click(row); });

@@ -77,14 +77,14 @@ Los niveles
 
 Los conceptos se ordenan en ocho niveles. Cada nivel tiene doce conceptos base a la misma distancia del centro, y el radio de un nivel es el del anterior multiplicado por 1,93185 (la raíz de 2 + 2 · cos 30°). Los radios, tal como los dan las lecturas, son:
 
-   nivel 0, elementos:   10
-   nivel 1, canales:     19
-   nivel 2, soma:        37
-   nivel 3, instintos:   72
-   nivel 4, facultades: 139
-   nivel 5, actitudes:  269
-   nivel 6, virtudes:   520
-   nivel 7, plenitud:  1004
+   nivel 0, los elementos: radio 10
+   nivel 1, los canales: radio 19
+   nivel 2, los soma: radio 37
+   nivel 3, los instintos: radio 72
+   nivel 4, las facultades: radio 139
+   nivel 5, las actitudes: radio 269
+   nivel 6, las virtudes: radio 520
+   nivel 7, la plenitud: radio 1004
 
 La plantilla dibuja los círculos de los niveles 2 a 6; los de las virtudes, las facultades y los soma, dobles.
 
