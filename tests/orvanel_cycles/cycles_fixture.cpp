@@ -10,42 +10,14 @@
 #include "conceptplane/numeric.h"
 #include "orvanel/astro/chart.h"
 #include "orvanel/astro/ephemeris.h"
-#include "surface/fonts.h"
 #include "surface/picture_widget.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 
-namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "orvanel_cycles_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        surface::LoadFonts();
-        return a;
-    }();
-    return *app;
-}
-
-std::filesystem::path MakeDataFolder() {
-    static std::atomic<int> serial = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanel-cycles-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
-    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"})
-        std::filesystem::copy_file(shipped / name, folder / name);
-    return folder;
-}
-
-}  // namespace
-
 CyclesTest::CyclesTest() {
-    App();
-    folder_ = MakeDataFolder();
+    TestApplication();
+    folder_ = CopyShippedData();
     session_ = std::make_unique<Session>(folder_.string());
     windows_ = std::make_unique<Windows>(*session_);
     windows_->SetProgramEnd([this] { ++ended_; });

@@ -13,35 +13,11 @@
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/display/form3_chart.h"
 #include "orvanel/display/form4_synastry.h"
-#include "surface/fonts.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "orvanel_vectors_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        surface::LoadFonts();
-        return a;
-    }();
-    return *app;
-}
-
-std::filesystem::path MakeDataFolder() {
-    static std::atomic<int> serial = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanel-vectors-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
-    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"})
-        std::filesystem::copy_file(shipped / name, folder / name);
-    return folder;
-}
 
 cp::Text Digits(int value, int width) {
     return cp::FormatZeros(value, width);
@@ -50,8 +26,8 @@ cp::Text Digits(int value, int width) {
 }  // namespace
 
 VectorsTest::VectorsTest() {
-    App();
-    folder_ = MakeDataFolder();
+    TestApplication();
+    folder_ = CopyShippedData();
     session_ = std::make_unique<Session>(folder_.string());
     windows_ = std::make_unique<Windows>(*session_);
     windows_->SetProgramEnd([] {});

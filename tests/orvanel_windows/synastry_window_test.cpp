@@ -39,7 +39,7 @@ class SynastryWindow : public WindowTest {
         EXPECT_EQ(Text("Label7"), Caption(PositionLabelTexts(out).houses));
         EXPECT_EQ(State().CurrentSubject, 3 - inner);  // left on the outer subject
     }
-    // From the chart window of subject 1, as the Parts' first example does.
+    // From the chart window of subject 1, as in the first worked example.
     void OpenFromChart() {
         EnterBothSubjects();
         State().CurrentSubject = 1;

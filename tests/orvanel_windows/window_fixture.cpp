@@ -6,24 +6,11 @@
 #include <atomic>
 
 #include "orvanel/shell/date_entry.h"
-#include "surface/fonts.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "orvanel_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        surface::LoadFonts();
-        return a;
-    }();
-    return *app;
-}
 
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
     const QPointF centre = QRectF(widget->rect()).center();
@@ -36,8 +23,8 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
 }  // namespace
 
 WindowTest::WindowTest() {
-    App();
-    folder_ = MakeDataFolder();
+    TestApplication();
+    folder_ = CopyShippedData();
     session_ = std::make_unique<Session>(folder_.string());
     windows_ = std::make_unique<Windows>(*session_);
     windows_->SetProgramEnd([this] { ++ended_; });
@@ -47,19 +34,6 @@ WindowTest::~WindowTest() {
     windows_.reset();
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);
-}
-
-std::filesystem::path WindowTest::MakeDataFolder(const char* missing) {
-    static std::atomic<int> serial = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanel-windows-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
-    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"}) {
-        if (missing && std::string(missing) == name) continue;
-        std::filesystem::copy_file(shipped / name, folder / name);
-    }
-    return folder;
 }
 
 void WindowTest::EnterSubject(const Typed& t) {

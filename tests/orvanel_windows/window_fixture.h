@@ -27,7 +27,6 @@ class WindowTest : public ::testing::Test {
     ~WindowTest() override;
 
     // Copies of the shipped data files in a fresh folder, minus `missing`.
-    static std::filesystem::path MakeDataFolder(const char* missing = nullptr);
 
     Program& State() { return session_->program; }
     const ChartSlot& Slot(int s) { return SlotAt(session_->program, s); }

@@ -1,0 +1,38 @@
+// Shared set-up of the Orvanel window tests.
+#include "window_test_support.h"
+
+#include <unistd.h>
+#include <atomic>
+#include <string>
+
+#include "surface/fonts.h"
+
+namespace orvanel::testing {
+
+QApplication& TestApplication() {
+    static int argc = 1;
+    static char name[] = "orvanel_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        auto* a = new QApplication(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        surface::LoadFonts();
+        return a;
+    }();
+    return *app;
+}
+
+std::filesystem::path CopyShippedData(const char* missing) {
+    static std::atomic<int> serial = 0;
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("orvanel-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
+    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"}) {
+        if (missing && std::string(missing) == name) continue;
+        std::filesystem::copy_file(shipped / name, folder / name);
+    }
+    return folder;
+}
+
+}  // namespace orvanel::testing

@@ -1,0 +1,15 @@
+// What every Orvanel window test needs: one offscreen application with the fonts loaded, and a
+// private copy of the shipped data files so that no test touches data/.
+#pragma once
+
+#include <QApplication>
+#include <filesystem>
+
+namespace orvanel::testing {
+
+QApplication& TestApplication();
+
+// A fresh temporary folder holding the shipped data files, less `missing` when given.
+std::filesystem::path CopyShippedData(const char* missing = nullptr);
+
+}  // namespace orvanel::testing
