@@ -21,6 +21,7 @@ from fontTools.ttLib import TTFont
 SOURCE = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 UNITS_PER_EM = 2048
 SYMBOL_HEIGHT = 1496  # cap height of DejaVu's astrological symbols
+ASCENT, DESCENT = 1640, 408  # sum to one em
 SIDE_BEARING = 120
 LABEL_SCALE = 0.85  # letters of the house numerals and of "AC", a little under the symbols
 LABEL_MAX_WIDTH = 2400
@@ -42,6 +43,10 @@ SYMBOLS = {
     "M": ("conjunction", 0x260C), "N": ("opposition", 0x260D), "O": ("trine", 0x25B3),
     "P": ("square", 0x25A1), "R": ("sextile", "draw"), "y": ("retrograde", 0x211E),
 }
+# Characters copied from the source with their own spacing: the digits of the degrees, and ";" as the
+# degree mark, as the position captions write "13;A" for 13 degrees of Aries.
+PLAIN = {str(d): ("digit%d" % d, 0x30 + d) for d in range(10)}
+PLAIN[";"] = ("degree", 0xB0)
 NUMERALS = ["I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"]
 for house, (char, numeral) in enumerate(zip("mnopqrstuvwx", NUMERALS), start=1):
     SYMBOLS[char] = ("house%d" % house, numeral)
@@ -143,6 +148,14 @@ def placed(outline):
     return pen.glyph(), round(x1 - x0) + 2 * SIDE_BEARING
 
 
+def copied(source, code):
+    """The source glyph of a code point as it stands, with its own advance."""
+    name = source.getBestCmap()[code]
+    pen = TTGlyphPen(None)
+    source_outline(source, name).replay(pen)
+    return pen.glyph(), source["hmtx"][name][0]
+
+
 def licence_notice():
     with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "LICENSE-Astrol.txt"), encoding="utf-8") as f:
         return f.read()
@@ -157,7 +170,10 @@ def build(target):
     for char, (name, how) in SYMBOLS.items():
         glyphs[name], advances[name] = placed(symbol_outline(source, how))
         cmap[ord(char)] = name
-    order = [".notdef", "space"] + [name for name, _ in SYMBOLS.values()]
+    for char, (name, code) in PLAIN.items():
+        glyphs[name], advances[name] = copied(source, code)
+        cmap[ord(char)] = name
+    order = [".notdef", "space"] + [name for name, _ in SYMBOLS.values()] + [name for name, _ in PLAIN.values()]
     metrics = {}
     for name in order:
         glyphs[name].recalcBounds(None)
@@ -168,7 +184,8 @@ def build(target):
     builder.setupCharacterMap(cmap)
     builder.setupGlyf(glyphs)
     builder.setupHorizontalMetrics(metrics)
-    builder.setupHorizontalHeader(ascent=1901, descent=-483)
+    # One em from line to line: the chart labels hold twelve 12-point lines in the height of 192 pixels.
+    builder.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
     notice = licence_notice()
     builder.setupNameTable({
         "copyright": "Copyright (c) 2003 by Bitstream, Inc. All Rights Reserved. Bitstream Vera is a "
@@ -178,8 +195,8 @@ def build(target):
         "description": "Astrological symbols on letters, from DejaVu Sans outlines.",
         "licenseDescription": notice,
     })
-    builder.setupOS2(sTypoAscender=1556, sTypoDescender=-492, sTypoLineGap=410, usWinAscent=1901,
-                     usWinDescent=483, sxHeight=1120, sCapHeight=SYMBOL_HEIGHT, fsType=0,
+    builder.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, sTypoLineGap=0,
+                     usWinAscent=ASCENT, usWinDescent=DESCENT, sxHeight=1120, sCapHeight=SYMBOL_HEIGHT, fsType=0,
                      achVendID="NONE", usFirstCharIndex=0x20, usLastCharIndex=ord("z"))
     builder.setupPost()
     builder.font["head"].created = builder.font["head"].modified = 3786825600  # fixed: 2024-01-01

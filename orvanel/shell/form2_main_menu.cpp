@@ -48,7 +48,7 @@ Form2MainMenu::Form2MainMenu(Windows& windows) : windows_(windows) {
           QColor(255, 0, 255), [this] { windows_.EndProgram(); });
     // The cycles window is reached from here once it is installed.
     if (windows_.HasOpener(WindowId::Cycles)) {
-        entry("Label5", "Ciclos planetarios", {4920, 6000, 2040, 450}, Sans(13.5), kCyan, kPaleYellow,
+        entry("Label5", "Ciclos planetarios", {4590, 6000, 2700, 450}, Sans(13.5), kCyan, kPaleYellow,
               [this] { windows_.Open(WindowId::Cycles, WindowId::MainMenu); });
     }
 }

@@ -1,6 +1,7 @@
 // The chart window on the typical road: splash, "Entrar", a date entry, "Carta Astral"; its title,
 // captions, aspect list and wheel; a click on the wheel turning the Ascendant; its menus.
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -68,6 +69,10 @@ TEST_F(ChartWindow, ShowsTheWheelCaptionsAndAspectsOfSubjectOne) {
     EXPECT_EQ(Find<QLabel>(form, "Label7")->text(), QStringLiteral("Casas"));
     EXPECT_EQ(Find<QLabel>(form, "Label1")->font().family(), QStringLiteral("Astrol"));
     EXPECT_EQ(Find<QListWidget>(form, "List1")->count(), Slot(1).aspectCount + 5);
+    for (const char* name : {"Label1", "Label8"}) {  // all twelve lines fit in the design height
+        const QLabel* label = Find<QLabel>(form, name);
+        EXPECT_LE(12 * QFontMetrics(label->font()).lineSpacing(), label->height()) << name;
+    }
 
     // The wheel: the circle of 1980, the sign glyphs A..L, then the twelve point glyphs a..l in Astrol.
     surface::PictureWidget* picture = Picture(form);
