@@ -10,6 +10,7 @@ target_sources(orvanel_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/label_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/session.cpp
     ${CMAKE_CURRENT_LIST_DIR}/windows.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/menu_rows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/working_window.cpp)
 
 # Windows added by other parts: their ui.cmake (included before this one) appends to

@@ -1,9 +1,12 @@
 // The frame of Orvanel's working windows (chart, synastry, vectors, cycles): a black client area of
-// a fixed design size under a bar of top-level menu items. Closing one ends the program.
+// a fixed design size under a bar of top-level menu items, wrapped onto a second row when they do not
+// fit the width. Closing one ends the program.
 #pragma once
 
 #include <QMainWindow>
 #include <functional>
+
+class QMenuBar;
 
 namespace orvanel {
 
@@ -20,10 +23,12 @@ class WorkingWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     Windows& windows_;
 
   private:
+    QMenuBar* secondRow_;
     QWidget* client_;
 };
 

@@ -9,6 +9,7 @@
 #include "cycles_fixture.h"
 #include "orvanel/display/form4_synastry.h"
 #include "orvanel/shell/form2_main_menu.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 namespace {
@@ -65,7 +66,7 @@ TEST_F(CyclesEntries, SynastryMenuItemOpensWithoutCheckAndComesBackToTheSynastry
     State().CurrentSubject = 1;
     ASSERT_TRUE(windows_->StartSynastry(WindowId::MainMenu));
     Form4Synastry& synastry = windows_->Synastry();
-    const QList<QAction*> items = synastry.menuBar()->actions();
+    const QList<QAction*> items = MenuBarItems(synastry);
     ASSERT_FALSE(items.isEmpty());
     EXPECT_EQ(items.back()->objectName(), QStringLiteral("mnuCiclos"));
     EXPECT_EQ(items.back()->text(), QStringLiteral("           C&iclos planetarios"));

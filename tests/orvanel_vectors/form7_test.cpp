@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <cmath>
 
@@ -86,6 +87,17 @@ TEST_F(Form7Test, MenusStandInTheirOrderWithTheirCaptions) {
         {"mnuRecta", "Conceptos en la &recta"}, {"mnuCarta", "Carta As&tral"},
         {"mnuSinastrias", "Sinas&trías"},       {"mnuOpciones", "Su&jetos y opciones"}};
     EXPECT_EQ(MenuItems(f), expected);
+    // Too many for one row: the last ones wrap onto a second row instead of hiding.
+    const QList<QMenuBar*> rows = f.findChildren<QMenuBar*>();
+    ASSERT_EQ(rows.size(), 2);
+    for (const QMenuBar* row : rows) {
+        EXPECT_TRUE(row->isVisible());
+        for (QAction* a : row->actions()) {
+            const QRect place = row->actionGeometry(a);
+            EXPECT_FALSE(place.isEmpty()) << a->objectName().toStdString();
+            EXPECT_LE(place.right(), row->width()) << a->objectName().toStdString();
+        }
+    }
     Choose(f, "mnuCarta");
     EXPECT_TRUE(windows_->Chart().isVisible());
     EXPECT_FALSE(f.isVisible());

@@ -76,7 +76,7 @@ void VectorsTest::Choose(QWidget& window, const char* menu) {
 
 std::vector<std::pair<QString, QString>> VectorsTest::MenuItems(QWidget& window) {
     std::vector<std::pair<QString, QString>> items;
-    for (QAction* a : static_cast<QMainWindow&>(window).menuBar()->actions())
+    for (QAction* a : MenuBarItems(static_cast<QMainWindow&>(window)))
         items.emplace_back(a->objectName(), a->text());
     return items;
 }

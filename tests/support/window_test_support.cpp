@@ -2,6 +2,9 @@
 #include "window_test_support.h"
 
 #include <unistd.h>
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <atomic>
 #include <string>
 
@@ -33,6 +36,14 @@ std::filesystem::path CopyShippedData(const char* missing) {
         std::filesystem::copy_file(shipped / name, folder / name);
     }
     return folder;
+}
+
+QList<QAction*> MenuBarItems(QMainWindow& window) {
+    QMenuBar* first = window.menuBar();
+    QList<QAction*> items = first->actions();
+    for (const QMenuBar* row : window.findChildren<QMenuBar*>())
+        if (row != first) items += row->actions();
+    return items;
 }
 
 }  // namespace orvanel::testing

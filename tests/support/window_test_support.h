@@ -3,7 +3,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
 #include <filesystem>
+
+class QAction;
+class QMainWindow;
 
 namespace orvanel::testing {
 
@@ -11,5 +15,8 @@ QApplication& TestApplication();
 
 // A fresh temporary folder holding the shipped data files, less `missing` when given.
 std::filesystem::path CopyShippedData(const char* missing = nullptr);
+
+// The top-level menu items of a working window in their order, over both rows of its menu bar.
+QList<QAction*> MenuBarItems(QMainWindow& window);
 
 }  // namespace orvanel::testing
