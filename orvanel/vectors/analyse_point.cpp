@@ -49,6 +49,13 @@ std::array<cp::ResultRow, 3> AnalysePoint(const Program& program, cp::VectorWork
         Assign(next.accumulatedOperand, sign);
     }
     next.ComputeResultant();
+    if (k == 1) {
+        // With no own term nothing is lost: the tensions keep their directions but have no length.
+        for (int row : {cp::kTensionA, cp::kTensionB}) {
+            cp::ResultRow& r = next.resultTable[static_cast<std::size_t>(row)];
+            r.x = r.y = r.length = 0;
+        }
+    }
     workspace = next;
     return workspace.resultTable;
 }

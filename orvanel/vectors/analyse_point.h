@@ -15,7 +15,7 @@ namespace orvanel {
 // For body k = 2..12 of slot CurrentSubject (unchanged): the vector list and result table emptied,
 // resultShown set, the own term as lastOperand and the sign term as accumulatedOperand, then
 // ComputeResultant. The Sun (k = 1) has no own term: its sign term alone is the operand, so the
-// resultant is the Sun's vector and the tensions are 0.5 long. Returns the result rows (resultant,
+// resultant is the Sun's vector and the tensions have no length. Returns the result rows (resultant,
 // tension A, tension B); the window then redraws its plane, which draws them. Any other k, or a slot
 // outside 0..12, throws cp::Fault and changes nothing.
 std::array<cp::ResultRow, 3> AnalysePoint(const Program& program, cp::VectorWorkspace& workspace,

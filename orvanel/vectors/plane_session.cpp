@@ -59,13 +59,6 @@ bool PlaneSession::SumResult() {
 void PlaneSession::Analyse(surface::DrawingSurface& picture, std::int32_t k) {
     cp::VectorWorkspace analysed = workspace;
     AnalysePoint(program, analysed, k);
-    if (k == kSun) {
-        // With no own term nothing is lost: the tensions keep their directions but have no length.
-        for (int row : {cp::kTensionA, cp::kTensionB}) {
-            cp::ResultRow& r = analysed.resultTable[static_cast<std::size_t>(row)];
-            r.x = r.y = r.length = 0;
-        }
-    }
     workspace.ClearResult();
     workspace.resultShown = true;
     Redraw(picture);
