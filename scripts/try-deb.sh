@@ -10,7 +10,7 @@ source_dir=$(pwd)
 root=${1:-/var/tmp/orvanel-bookworm}
 build=${BUILD:-build-deb}
 chart=(chart 2001 12 5 14 30)
-as_user=(chroot --userspec=65534:65534 "$root" /usr/bin/env HOME=/tmp/try-home)
+as_user=(chroot --userspec=65534:65534 "$root" /usr/bin/env HOME=/tmp/try-home XDG_RUNTIME_DIR=/tmp/try-runtime)
 
 step() { echo "== $*"; }
 fail() { echo "FAILED: $*" >&2; exit 1; }
@@ -20,8 +20,10 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX=/usr "${launcher[@]}" >/dev/null
 cmake --build "$build" --target orvanel rorev orvanel-calc desktop_icons
+rm -f "$build"/orvanel_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls -t "$build"/orvanel_*.deb | head -n 1)
+debs=("$build"/orvanel_*.deb)
+deb=${debs[0]}
 dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 
 if [ ! -x "$root/usr/bin/apt-get" ]; then
@@ -33,12 +35,14 @@ mountpoint -q "$root/proc" || { mount -t proc proc "$root/proc"; trap 'umount "$
 step "Installing $(basename "$deb") with apt"
 cp "$deb" "$root/tmp/"
 chroot "$root" apt-get update -qq
-chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/tmp/$(basename "$deb")" desktop-file-utils
+chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "/tmp/$(basename "$deb")" desktop-file-utils
 chroot "$root" desktop-file-validate /usr/share/applications/orvanel.desktop /usr/share/applications/rorev.desktop
 
 # Run as nobody in an empty folder: the installed data folder is read-only for users, and a program
 # that missed it would fall back to (and write in) the working folder.
-rm -rf "$root/tmp/try-home" && mkdir -p "$root/tmp/try-home" && chown 65534:65534 "$root/tmp/try-home"
+for folder in try-home try-runtime; do
+    rm -rf "${root:?}/tmp/$folder" && install -d -m 700 -o 65534 -g 65534 "$root/tmp/$folder"
+done
 step "orvanel-calc ${chart[*]}: installed against the build tree"
 expected=$(cd "$source_dir/data" && "$source_dir/$build/tools/calc/orvanel-calc" "${chart[@]}")
 actual=$("${as_user[@]}" sh -c "cd /tmp/try-home && orvanel-calc ${chart[*]}")
@@ -63,6 +67,8 @@ if command -v Xvfb >/dev/null && command -v import >/dev/null; then
         # The chroot shares the host's network namespace, so the abstract X socket reaches it.
         "${as_user[@]}" DISPLAY="$display" QT_QPA_PLATFORM=xcb sh -c "cd /tmp/try-home && timeout 6 $program" &
         sleep 4
+        # Over the plane, rorev's zoom box shows the concepts it read (xdotool, when present).
+        command -v xdotool >/dev/null && DISPLAY=$display xdotool mousemove 700 300 sleep 0.5 mousemove 702 302 sleep 1
         DISPLAY=$display import -window root "$build/try-deb-$program.png"
         wait $! || true
         echo "screenshot: $build/try-deb-$program.png"
