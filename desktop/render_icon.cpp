@@ -1,0 +1,27 @@
+// Build-time tool: renders an SVG icon to a square PNG of the given size, for the icon theme's
+// fixed-size folders.  Usage: orvanel-render-icon IN.svg OUT.png SIZE
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QSvgRenderer>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s IN.svg OUT.png SIZE\n", argv[0]);
+        return 2;
+    }
+    const int size = QString::fromLocal8Bit(argv[3]).toInt();
+    QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+    if (!svg.isValid() || size <= 0) {
+        std::fprintf(stderr, "%s: cannot render %s at size %s\n", argv[0], argv[1], argv[3]);
+        return 1;
+    }
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter);
+    painter.end();
+    return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+}
