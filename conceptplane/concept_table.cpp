@@ -27,10 +27,18 @@ std::size_t RecordCount(std::size_t bytes) {
         RoundHalfEven(static_cast<double>(bytes) / static_cast<double>(kConceptRecordLength)));
 }
 
+// False for anything but a readable regular file: the stream library throws when asked to read a
+// folder, and a device could be endless.
 bool ReadWhole(const std::string& path, std::string* bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
     return !in.bad();
 }
 

@@ -92,5 +92,9 @@ TEST(OpenConceptFile, CreatesAMissingFileButNeverInOpenExisting) {
     EXPECT_EQ(status, ConceptTable::OpenStatus::Opened);
     EXPECT_EQ(ConceptTable::Open((dir / "no" / "such" / "concptos.txt").string(), &status).Count(), 0);
     EXPECT_EQ(status, ConceptTable::OpenStatus::CreateFailed);
+    const auto folder = dir / "carpeta";  // a folder by the file's name is unreadable, not a crash
+    std::filesystem::create_directories(folder);
+    EXPECT_EQ(ConceptTable::Open(folder.string(), &status).Count(), 0);
+    EXPECT_EQ(status, ConceptTable::OpenStatus::Unreadable);
     std::filesystem::remove_all(dir);
 }
