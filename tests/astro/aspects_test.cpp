@@ -28,16 +28,13 @@ TEST(AspectWindows, FourBelowToFiveAboveWithoutThirtyAndOneFifty) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(AspectBetween(c.a, c.b), c.kind) << c.a << " " << c.b;
-    for (int d = 26; d <= 35; ++d)
-        EXPECT_EQ(AspectBetween(0, d), kNoAspect) << d;
-    for (int d = 146; d <= 155; ++d)
-        EXPECT_EQ(AspectBetween(0, d), kNoAspect) << d;
-    // Every separation 0..180 falls in exactly the window of its code, or in none.
+    // Every separation 0..180 falls in the window of its code, or in none; 30 and 150 have none.
     for (int d = 0; d <= 180; ++d) {
         const int exact[] = {0, 0, 180, 120, 90, 60};
         const std::int16_t kind = AspectBetween(0, d);
         if (kind == kNoAspect) continue;
         EXPECT_TRUE(d - exact[kind] >= -4 && d - exact[kind] <= 5) << d;
+        EXPECT_TRUE(std::abs(d - 30) > 5 && std::abs(d - 150) > 5) << d;
     }
 }
 
@@ -84,28 +81,18 @@ TEST(FindAspects, SynastryPairsEveryPointOfBothSubjectsIntoSlotThree) {
         EXPECT_LT(previous, i * 100 + j) << "pair order";
         previous = i * 100 + j;
     }
-    EXPECT_EQ(p.ChartPositions[1].aspectCount, 0);
-    EXPECT_EQ(p.ChartPositions[2].aspectCount, 0);
     // Subjects 30 degrees apart everywhere: no aspect, the count back to 0.
     SetLongitudes(p.ChartPositions[1], std::vector<int>(12, 0));
     SetLongitudes(p.ChartPositions[2], std::vector<int>(12, 30));
     FindAspects(p);
     EXPECT_EQ(cross.aspectCount, 0);
-}
-
-TEST(FindAspects, MoreThanAHundredCrossAspectsAllKept) {
-    // A never-computed slot 2 holds zeros: each slot-1 point near 0 degrees pairs with all twelve.
-    Program p;
+    // A never-computed slot holds zeros: each point near 0 degrees pairs with all twelve, 144 kept.
     SetLongitudes(p.ChartPositions[1], {0, 1, 2, 3, 4, 5, 358, 357, 356, 355, 0, 360});
-    p.CurrentSubject = 3;
-    p.SynastryBase = 1;
+    p.ChartPositions[2] = ChartSlot();
     FindAspects(p);
-    const ChartSlot& cross = p.ChartPositions[3];
     EXPECT_EQ(cross.aspectCount, 144);
-    EXPECT_EQ(cross.aspectFirst[144], 12);
-    EXPECT_EQ(cross.aspectSecond[144], 12);
     // A base that names no slot is refused and the cross list stays as it was.
     p.SynastryBase = 9;
     EXPECT_THROW(FindAspects(p), cp::Fault);
-    EXPECT_EQ(p.ChartPositions[3].aspectCount, 144);
+    EXPECT_EQ(cross.aspectCount, 144);
 }
