@@ -6,12 +6,14 @@
 
 #include "orvanel/display/chart_wheel.h"
 #include "orvanel/display/synastry_wheel.h"
+#include "window_fixture.h"
 
 namespace orvanel {
 namespace {
 
 using surface::Primitive;
 using surface::PrimitiveKind;
+using testing::OfKind;
 
 // A slot whose twelve points lie at `degrees` (direct), with the Ascendant `ascendant`.
 ChartSlot SlotAt(std::array<int, 12> degrees, std::int16_t ascendant) {
@@ -26,13 +28,6 @@ ChartSlot SlotAt(std::array<int, 12> degrees, std::int16_t ascendant) {
         chart.ephemerisText += cp::Text(field, field + 3) + U"¡";
     }
     return chart;
-}
-
-std::vector<Primitive> OfKind(const surface::DrawingSurface& s, PrimitiveKind kind) {
-    std::vector<Primitive> found;
-    for (const Primitive& p : s.List())
-        if (p.kind == kind) found.push_back(p);
-    return found;
 }
 
 double AngleOfLine(const Primitive& line) {

