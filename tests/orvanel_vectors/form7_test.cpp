@@ -45,7 +45,7 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
     // The Sun of this moment, as the chart computation gives it.
     EXPECT_EQ(s.vectorX[1], 1292);
     EXPECT_EQ(s.vectorY[1], 1204);
-    const std::vector<std::u32string> glyphs = Texts(Plane(f));
+    const std::vector<std::u32string> glyphs = TextsIn(Plane(f));
     ASSERT_EQ(glyphs.size(), 14u);
     for (std::size_t k = 1; k <= 14; ++k)
         EXPECT_EQ(glyphs[k - 1], std::u32string(1, U"abcdefghijklWz"[k - 1]));
@@ -128,7 +128,7 @@ TEST_F(Form7Test, SumOfTwoTipsDrawsTheGreenResultantAndTwoRedTensionsOfWholeNumb
     // chart's fourteen.
     EXPECT_EQ(OfColour(Plane(f), kRed).size(), 2u);
     EXPECT_EQ(OfColour(Plane(f), kPale).size(), 16u);
-    EXPECT_EQ(Texts(Plane(f)).size(), 14u);
+    EXPECT_EQ(TextsIn(Plane(f)).size(), 14u);
 }
 
 TEST_F(Form7Test, VectorRestanteAndTheTwentyFirstPoint) {

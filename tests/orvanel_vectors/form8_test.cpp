@@ -31,7 +31,7 @@ class Form8Test : public VectorsTest {
         for (std::size_t k = 1; k <= 14; ++k) {
             if (!HasStep(pale, chart.vectorX[k], -chart.vectorY[k])) return false;
         }
-        return Texts(s).size() == 14;
+        return TextsIn(s).size() == 14;
     }
     int ItemCount(QWidget& f, const char* list) { return Find<QListWidget>(f, list)->count(); }
 };
@@ -126,7 +126,7 @@ TEST_F(Form8Test, ZoomRedrawsBothPlanesAndLeavesSubjectTwo) {
     for (int n = 1; n <= 2; ++n) {
         EXPECT_TRUE(
             HasStep(OfColour(Plane(f, n), kPale), Slot(n).vectorX[14] / z, -Slot(n).vectorY[14] / z, 0.01));
-        EXPECT_TRUE(Texts(Plane(f, n)).empty()) << "the zoom keeps GlyphsShown as it is";
+        EXPECT_TRUE(TextsIn(Plane(f, n)).empty()) << "the zoom keeps GlyphsShown as it is";
     }
     in->click();
     EXPECT_LT(f.Plane().view.planeZoom, z);

@@ -22,13 +22,6 @@ Form8VectorsTwo& VectorsTest::OpenForm8() {
     return windows_->Get<Form8VectorsTwo>(WindowId::VectorsTwo);
 }
 
-std::vector<std::u32string> VectorsTest::Texts(const surface::DrawingSurface& s) {
-    std::vector<std::u32string> texts;
-    for (const surface::Primitive& p : OfKind(s, surface::PrimitiveKind::Text))
-        texts.push_back(p.text);
-    return texts;
-}
-
 std::vector<DrawnVector> VectorsTest::OfColour(const surface::DrawingSurface& s, surface::Rgb colour) {
     std::vector<DrawnVector> found;
     for (const surface::Primitive& p : OfKind(s, surface::PrimitiveKind::Line)) {

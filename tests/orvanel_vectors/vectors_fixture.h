@@ -31,7 +31,6 @@ class VectorsTest : public WindowTest {
     surface::PictureWidget* Picture(QWidget& window, const char* name) {
         return Find<surface::PictureWidget>(window, name);
     }
-    static std::vector<std::u32string> Texts(const surface::DrawingSurface& s);
     // The vectors of `colour`; and whether one has the step (dx, dy) within `tolerance`.
     static std::vector<DrawnVector> OfColour(const surface::DrawingSurface& s, surface::Rgb colour);
     static bool HasStep(const std::vector<DrawnVector>& vectors, double dx, double dy,

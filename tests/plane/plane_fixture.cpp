@@ -14,15 +14,6 @@ cp::Text Number(double v) {
     return cp::Text(s.begin(), s.end());
 }
 
-std::vector<surface::Primitive> Select(const surface::DrawingSurface& s, surface::PrimitiveKind kind,
-                                       const surface::Rgb* colour) {
-    std::vector<surface::Primitive> out;
-    for (const auto& p : s.List()) {
-        if (p.kind == kind && (!colour || p.colour == *colour)) out.push_back(p);
-    }
-    return out;
-}
-
 }  // namespace
 
 cp::ConceptTable Table(const std::vector<Concept>& concepts) {
@@ -38,14 +29,6 @@ cp::ConceptTable Table(const std::vector<Concept>& concepts) {
         bytes += cp::EncodeConceptRecord(r);
     }
     return cp::ConceptTable::FromBytes(bytes);
-}
-
-std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour) {
-    return Select(s, surface::PrimitiveKind::Line, &colour);
-}
-
-std::vector<surface::Primitive> Texts(const surface::DrawingSurface& s) {
-    return Select(s, surface::PrimitiveKind::Text, nullptr);
 }
 
 surface::DrawingSurface TemplatePicture() {

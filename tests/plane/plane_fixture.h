@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "conceptplane/concept_table.h"
+#include "display_list_reading.h"
 #include "surface/drawing_surface.h"
 
 namespace planetest {
@@ -17,9 +18,7 @@ struct Concept {
 
 cp::ConceptTable Table(const std::vector<Concept>& concepts);
 
-// The lines of a display list drawn in `colour`, in order.
-std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour);
-std::vector<surface::Primitive> Texts(const surface::DrawingSurface& s);
+using display_list::LinesIn;
 
 // A main picture with the template's user scale.
 surface::DrawingSurface TemplatePicture();

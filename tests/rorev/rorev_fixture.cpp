@@ -40,27 +40,6 @@ cp::ConceptTable ShippedConcepts() {
     return rorev::OpenConcepts(ShippedConceptsPath());
 }
 
-int CountOf(const surface::DrawingSurface& s, surface::PrimitiveKind kind) {
-    int n = 0;
-    for (const surface::Primitive& p : s.List())
-        n += p.kind == kind ? 1 : 0;
-    return n;
-}
-
-std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour) {
-    std::vector<surface::Primitive> lines;
-    for (const surface::Primitive& p : s.List())
-        if (p.kind == surface::PrimitiveKind::Line && p.colour == colour) lines.push_back(p);
-    return lines;
-}
-
-std::vector<std::u32string> TextsIn(const surface::DrawingSurface& s) {
-    std::vector<std::u32string> texts;
-    for (const surface::Primitive& p : s.List())
-        if (p.kind == surface::PrimitiveKind::Text) texts.push_back(p.text);
-    return texts;
-}
-
 void RorevWindowTest::SetUp() {
     Application();
     dialogs = std::make_unique<surface::ScriptedDialogs>();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "display_list_reading.h"
 #include "rorev/form1_main.h"
 #include "surface/dialogs.h"
 #include "surface/drawing_surface.h"
@@ -20,10 +21,9 @@ namespace rorev_test {
 std::string ShippedConceptsPath();
 cp::ConceptTable ShippedConcepts();
 
-// Primitives of one kind, or of one kind and colour, in a display list.
-int CountOf(const surface::DrawingSurface& s, surface::PrimitiveKind kind);
-std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour);
-std::vector<std::u32string> TextsIn(const surface::DrawingSurface& s);
+using display_list::CountOf;
+using display_list::LinesIn;
+using display_list::TextsIn;
 
 class RorevWindowTest : public ::testing::Test {
   protected:

@@ -96,11 +96,4 @@ QString Caption(const cp::Text& text) {
     return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface::PrimitiveKind kind) {
-    std::vector<surface::Primitive> found;
-    for (const surface::Primitive& p : s.List())
-        if (p.kind == kind) found.push_back(p);
-    return found;
-}
-
 }  // namespace orvanel::testing

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "display_list_reading.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
@@ -65,6 +66,7 @@ QStringList Items(const QListWidget* list);
 QStringList ToQtList(const std::vector<cp::Text>& texts);
 // A caption with its CR LF line ends as a label shows it.
 QString Caption(const cp::Text& text);
-std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface::PrimitiveKind kind);
+using display_list::OfKind;
+using display_list::TextsIn;
 
 }  // namespace orvanel::testing
