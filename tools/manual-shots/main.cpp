@@ -1,5 +1,6 @@
 // manual-shots OUTPUT_FOLDER: writes the pictures of the user manual, drawn on the offscreen
 // platform with the project's fonts and a private copy of the shipped data files.
+#include <QApplication>
 #include <QDir>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     // The same pixels on every machine: no real screen, whatever the desktop says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     orvanel::testing::TestApplication();
+    QApplication::setCursorFlashTime(0);  // a text cursor that never blinks is always drawn the same
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(output)) {
         std::fprintf(stderr, "manual-shots: cannot create %s\n", argv[1]);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "dialog_answers.h"
 #include "orvanel/shell/date_entry.h"
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/session.h"
@@ -47,6 +48,24 @@ void EnterSubject(orvanel::Session& session, const Moment& m) {
     dialogs.PushAnswer(surface::Answer::Yes);
     orvanel::EnterDate(session, kToday);
     CheckAnswered(dialogs, "the date entry");
+}
+
+// Subject 1 typed into the program's own dialogs, with pictures of the first prompts and of the
+// confirmation.
+void EnterFirstSubjectByHand(ShotFolder& folder, orvanel::Session& session) {
+    const Moment& m = kFirstSubject;
+    DialogAnswers answers(folder, {{m.subject, "entrada-sujeto"},
+                                   {m.year, "entrada-anio"},
+                                   {m.month},
+                                   {m.day},
+                                   {m.hour},
+                                   {m.minute},
+                                   {{}, "entrada-confirmacion"}});
+    orvanel::EnterDate(session, kToday);
+    if (!answers.Done()) {
+        std::fprintf(stderr, "manual-shots: the date entry asked fewer questions\n");
+        std::exit(1);
+    }
 }
 
 surface::PictureWidget& Picture(QWidget& window, const char* name) {
@@ -127,7 +146,7 @@ void TakeOrvanelShots(ShotFolder& folder, const std::filesystem::path& data) {
     windows.ShowMainMenu(orvanel::WindowId::Splash);
     folder.Save(windows.Window(orvanel::WindowId::MainMenu), "menu-principal");
 
-    EnterSubject(session, kFirstSubject);
+    EnterFirstSubjectByHand(folder, session);
     EnterSubject(session, kSecondSubject);
     ChartShots(folder, windows);
     VectorShots(folder, windows);
