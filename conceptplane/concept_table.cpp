@@ -27,10 +27,18 @@ std::size_t RecordCount(std::size_t bytes) {
         RoundHalfEven(static_cast<double>(bytes) / static_cast<double>(kConceptRecordLength)));
 }
 
+// A folder by the file's name opens as a stream, and a failed read throws from inside the stream
+// buffer, past the stream's own state: both are an unreadable file.
 bool ReadWhole(const std::string& path, std::string* bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
     return !in.bad();
 }
 
