@@ -243,6 +243,8 @@ TEST(DataFileFaults, StartUpFiles) {
     EXPECT_EQ(Read(gente), std::string()) << "made empty";
     Write(gente, std::string(85 * 10 + 42, 'x'));
     EXPECT_EQ(CountSubjectFile(gente.string()), 10);
+    fs::resize_file(gente, 3000000);  // beyond 16 bits of records
+    EXPECT_EQ(CountSubjectFile(gente.string()), 35294);
     fs::remove(gente);
     fs::create_symlink(folder / "no-such-folder" / "gente.txt", gente);  // cannot be made
     EXPECT_EQ(CountSubjectFile(gente.string()), 0);

@@ -1,19 +1,25 @@
 // Typed texts that are no dates, at every prompt of the date entry and of the cycles window's central
 // date: each is read as typed (fields cut first, then the numeric-value rule), computed when its
 // fields fit 16 bits, refused with "Fecha no válida" when one does not; a refusal changes nothing
-// and the program goes on.
+// and the program goes on. An overflow in the computation itself is told the same way.
 #include <QAction>
 #include <optional>
+#include <sstream>
 
+#include "command.h"
 #include "conceptplane/numeric.h"
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/cycles/form9_cycles.h"
 #include "orvanel/shell/date_entry.h"
+#include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
 namespace {
+
+// The prompts of the date entry after the subject number; kAll stands for all five.
+enum Field { kYear = 1, kMonth, kDay, kHour, kMinute, kAll };
 
 const char* const kTexts[] = {"", "abc", "99999", "-40000", "1e9", " 7 ", "13", "40", "30"};
 
@@ -29,14 +35,38 @@ TEST(TypedTextValues, NumericValueOfEachText) {
     }
 }
 
+// An overflow in the computation is a fault, never undefined: January of year -32768 needs the year
+// -32769. A window tells it under its caption; orvanel-calc exits 2 with the same line.
+TEST(TypedTextValues, OverflowIsToldNeverUndefined) {
+    const std::string data = std::string(ORVANEL_SOURCE_DIR) + "/data";
+    const QString message = QString::fromUtf8("Desbordamiento: un valor no cabe en su campo numérico");
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(calc::RunCommandLine({"ephemeris", "-32768", "1", "1", "0", "0"}, in, out, err, data), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(QString::fromStdString(err.str()), message + QLatin1Char('\n'));
+
+    surface::ScriptedDialogs dialogs;
+    Program program;
+    EphemerisFiles files(data);
+    const Program before = program;
+    EXPECT_FALSE(RunGuarded(QStringLiteral("Fecha del sujeto"),
+                            [&] { ComputeEphemeris(program, files, -32768, 1, 1, 0, 0); }));
+    ASSERT_EQ(dialogs.Asked().size(), 1u);
+    EXPECT_EQ(dialogs.Asked()[0].text, message);
+    EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Fecha del sujeto"));
+    EXPECT_EQ(program.AscendantBuffer, before.AscendantBuffer);
+}
+
 class TypedTextFaults : public WindowTest {
   protected:
-    // Subject 1 as typed with `text` at prompt `field` (1 year .. 5 minute), then "Sí".
+    // Subject 1 as typed with `text` at prompt `field` (0 the subject number), then "Sí".
     void EnterWith(int field, const char* text) {
         Typed typed = kFirstSubject;
         QString* fields[] = {&typed.subject, &typed.year, &typed.month,
                              &typed.day,     &typed.hour, &typed.minute};
-        *fields[field] = QString::fromUtf8(text);
+        for (int i = field == kAll ? kYear : field; i <= (field == kAll ? kMinute : field); ++i)
+            *fields[i] = QString::fromUtf8(text);
         EnterSubject(typed);
     }
     void ExpectRunning() {
@@ -47,7 +77,6 @@ class TypedTextFaults : public WindowTest {
 };
 
 TEST_F(TypedTextFaults, DateEntryFields) {
-    enum { kYear = 1, kMonth, kDay, kHour, kMinute };
     struct Row {
         int field;
         const char* text;
@@ -71,6 +100,7 @@ TEST_F(TypedTextFaults, DateEntryFields) {
         {kHour, " 7 ", EntryMoment{2001, 12, 5, 7, 0}},
         {kMinute, "abc", EntryMoment{2001, 12, 5, 14, 0}},
         {kMinute, "1e9", EntryMoment{2001, 12, 5, 14, 1}},
+        {kAll, "", EntryMoment{0, 0, 0, 0, 0}},  // every prompt cancelled
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.field) + " \"" + row.text + "\"");
@@ -124,11 +154,17 @@ TEST_F(TypedTextFaults, CentralDateOfTheCyclesWindow) {
         const char *year, *month, *day;
         const char32_t* entryDate;  // nullptr: refused
     } rows[] = {
-        {"", "03", "01", U"0301    "},         {"abc", "03", "01", U"abc0301 "},
-        {"99999", "03", "01", U"99999030"},    {"-40000", "03", "01", U"-4000003"},
-        {"1e9", "03", "01", nullptr},          {" 7 ", "03", "01", U" 7 0301 "},
-        {"2020", "13", "40", U"20201340"},     {"2020", "1e9", "01", U"20201e90"},
-        {"2020", "03", "-40000", U"202003-4"}, {"2020", "-40000", "01", U"2020-400"},
+        {"", "03", "01", U"0301    "},
+        {"abc", "03", "01", U"abc0301 "},
+        {"99999", "03", "01", U"99999030"},
+        {"-40000", "03", "01", U"-4000003"},
+        {"1e9", "03", "01", nullptr},
+        {" 7 ", "03", "01", U" 7 0301 "},
+        {"2020", "13", "40", U"20201340"},
+        {"2020", "1e9", "01", U"20201e90"},
+        {"2020", "03", "-40000", U"202003-4"},
+        {"2020", "-40000", "01", U"2020-400"},
+        {"", "", "", U"        "},  // all three cancelled
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.year) + "|" + row.month + "|" + row.day);
