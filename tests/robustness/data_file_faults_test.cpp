@@ -27,10 +27,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Damage { Missing, Empty, ByteShort, RecordShort, RandomBytes, Letters };
+enum class Damage { Missing, Empty, ByteShort, RecordShort, RandomBytes, Letters, HugeNumbers };
 
-const char* const kDamageNames[] = {"missing",        "empty",        "a byte short",
-                                    "a record short", "random bytes", "letters"};
+const char* const kDamageNames[] = {"missing",      "empty",   "a byte short", "a record short",
+                                    "random bytes", "letters", "huge numbers"};
 const char* const kDataFiles[] = {"concptos.txt", "efemerides.txt", "orbitas.txt"};
 
 std::optional<std::string> Read(const fs::path& path) {
@@ -43,8 +43,17 @@ void Write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// `bytes` damaged; `record` is the length of one record, 0 for a text of numbers (cut at its last comma).
-std::optional<std::string> Damaged(std::string bytes, Damage damage, std::size_t record) {
+// Where a file keeps its numbers: the length of one record (0 for a text of numbers, whose last
+// number is its last record) and the number fields of each record, side by side.
+struct Layout {
+    std::size_t record, fieldOffset, fieldWidth, fields;
+};
+constexpr Layout kConceptLayout{cp::kConceptRecordLength, 60, 13, 4};
+constexpr Layout kElementLayout{0, 0, 11, 1};  // the first number only
+constexpr Layout kOrbitLayout{8, 0, 6, 1};
+
+std::optional<std::string> Damaged(std::string bytes, Damage damage, const Layout& layout) {
+    const std::size_t record = layout.record;
     switch (damage) {
         case Damage::Missing:
             return std::nullopt;
@@ -66,6 +75,17 @@ std::optional<std::string> Damaged(std::string bytes, Damage damage, std::size_t
             for (char& c : bytes)
                 if (c >= '0' && c <= '9') c = 'x';
             break;
+        case Damage::HugeNumbers: {
+            // Finite in double precision, far beyond single precision and every whole-number store.
+            std::string huge = "9e99";
+            huge.resize(layout.fieldWidth, ' ');
+            for (std::size_t at = layout.fieldOffset; at + huge.size() * layout.fields <= bytes.size();
+                 at += record ? record : bytes.size()) {
+                for (std::size_t f = 0; f < layout.fields; ++f)
+                    bytes.replace(at + f * huge.size(), huge.size(), huge);
+            }
+            break;
+        }
     }
     return bytes;
 }
@@ -73,8 +93,8 @@ std::optional<std::string> Damaged(std::string bytes, Damage damage, std::size_t
 // A fresh copy of the shipped data files with one of them damaged.
 class DamagedFolder {
   public:
-    DamagedFolder(const char* name, Damage damage, std::size_t record) : path_(CopyShippedData()) {
-        const auto bytes = Damaged(*Read(path_ / name), damage, record);
+    DamagedFolder(const char* name, Damage damage, const Layout& layout) : path_(CopyShippedData()) {
+        const auto bytes = Damaged(*Read(path_ / name), damage, layout);
         if (bytes)
             Write(path_ / name, *bytes);
         else
@@ -128,20 +148,24 @@ struct Case {
 const std::vector<std::string> kEphemerisLines = {"chart 2001 12 5 14 30",
                                                   "cycle 2 1 1 2001 12 5 14 30 2002 1 10",
                                                   "coincidences 2001 12 5 14 30 2002 1 10"};
-const std::vector<std::string> kConceptLines = {"chart 2001 12 5 14 30", "plane --orvanel describe",
+const std::vector<std::string> kConceptLines = {"chart 2001 12 5 14 30",
+                                                "plane --orvanel describe",
                                                 "plane --rorev line 0 500 1000 500",
-                                                "plane --orvanel lookup 1000 1000"};
+                                                "plane --orvanel line 0 500 1000 500",
+                                                "plane --orvanel lookup 1000 1000",
+                                                "plane --rorev lookup 1000 1000",
+                                                "plane --orvanel nearest 15 1393"};
 
-void Check(const char* name, std::size_t record, const std::vector<std::string>& calcLines, const Case& c) {
+void Check(const char* name, const Layout& layout, const std::vector<std::string>& calcLines, const Case& c) {
     SCOPED_TRACE(std::string(name) + " " + kDamageNames[static_cast<int>(c.damage)]);
-    const DamagedFolder folder(name, c.damage, record);
+    const DamagedFolder folder(name, c.damage, layout);
     const auto before = folder.Files();
 
     for (const std::string& line : calcLines) {
         const CalcRun run = RunCalc(line, folder.Path());
         EXPECT_EQ(run.status, c.calcError ? 2 : 0) << line << ": " << run.err;
         if (c.calcError) {
-            EXPECT_EQ(run.out, "") << line;
+            EXPECT_TRUE(run.out.empty()) << line;
             EXPECT_EQ(run.err.rfind(c.calcError, 0), 0u) << line << ": " << run.err;
         } else {
             EXPECT_EQ(run.err, "") << line;
@@ -180,6 +204,7 @@ void Check(const char* name, std::size_t record, const std::vector<std::string>&
 
 constexpr char kEphemerisMessage[] = "Falta el archivo efemerides.txt o está incompleto";
 constexpr char kOrbitMessage[] = "Falta el archivo orbitas.txt o está incompleto";
+constexpr char kOverflowMessage[] = "Desbordamiento: un valor no cabe en su campo numérico";
 
 TEST(DataFileFaults, ConceptFile) {
     constexpr char kCannotRead[] = "cannot read concptos.txt";
@@ -187,9 +212,10 @@ TEST(DataFileFaults, ConceptFile) {
         {Damage::Missing, nullptr, kCannotRead, 0},   {Damage::Empty, nullptr, nullptr, 0},
         {Damage::ByteShort, nullptr, nullptr, 372},   {Damage::RecordShort, nullptr, nullptr, 371},
         {Damage::RandomBytes, nullptr, nullptr, 372}, {Damage::Letters, nullptr, nullptr, 372},
+        {Damage::HugeNumbers, nullptr, nullptr, 372},
     };
     for (const Case& c : cases)
-        Check("concptos.txt", cp::kConceptRecordLength, kConceptLines, c);
+        Check("concptos.txt", kConceptLayout, kConceptLines, c);
 }
 
 TEST(DataFileFaults, EphemerisFile) {
@@ -200,9 +226,10 @@ TEST(DataFileFaults, EphemerisFile) {
         {Damage::RecordShort, kEphemerisMessage, kEphemerisMessage},
         {Damage::RandomBytes, kEphemerisMessage, kEphemerisMessage},
         {Damage::Letters, nullptr, nullptr},  // seventy numbers, each 0
+        {Damage::HugeNumbers, kOverflowMessage, kOverflowMessage},
     };
     for (const Case& c : cases)
-        Check("efemerides.txt", 0, kEphemerisLines, c);
+        Check("efemerides.txt", kElementLayout, kEphemerisLines, c);
 }
 
 TEST(DataFileFaults, OrbitFile) {
@@ -212,10 +239,11 @@ TEST(DataFileFaults, OrbitFile) {
         {Damage::ByteShort, nullptr, nullptr},  // the last line end may be missing
         {Damage::RecordShort, kOrbitMessage, kOrbitMessage},
         {Damage::RandomBytes, nullptr, nullptr},
-        {Damage::Letters, nullptr, nullptr},  // 3,620 records, each 0
+        {Damage::Letters, nullptr, nullptr},      // 3,620 records, each 0
+        {Damage::HugeNumbers, nullptr, nullptr},  // finite: the anomalies only turn the bodies
     };
     for (const Case& c : cases)
-        Check("orbitas.txt", 8, kEphemerisLines, c);
+        Check("orbitas.txt", kOrbitLayout, kEphemerisLines, c);
 }
 
 // Start-up: a concept file that cannot be read is told; a subject file is counted, made when missing,
