@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "numeric.h"
 #include "template.h"
 #include "vector_workspace.h"
 
@@ -60,8 +61,10 @@ std::vector<Text> ConceptsOnLine(const ConceptTable& concepts, const PlaneLine& 
     const double tolerance = Keep(arithmetic, 100 * std::max(std::fabs(line.dx), std::fabs(line.dy)));
     std::vector<Text> names;
     for (const ConceptRecord& r : concepts.Records()) {
-        const double distance = Keep(arithmetic, r.xValue * line.dy - r.yValue * line.dx + line.c);
-        if (std::fabs(distance) < tolerance) names.push_back(r.name);
+        const double exact = r.xValue * line.dy - r.yValue * line.dx + line.c;
+        // A distance beyond Orvanel's single-precision store (a garbled file) is no concept near the line.
+        if (arithmetic == Arithmetic::Orvanel && !FitsSingle(exact)) continue;
+        if (std::fabs(Keep(arithmetic, exact)) < tolerance) names.push_back(r.name);
     }
     return names;
 }

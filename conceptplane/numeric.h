@@ -22,6 +22,8 @@ std::optional<std::int16_t> TryInt16(double v);
 std::optional<std::int32_t> TryInt32(double v);
 // A single-precision store; a finite value beyond its range, or a non-finite one, throws OverflowFault.
 float StoreSingle(double v);
+// Whether StoreSingle takes `v`.
+bool FitsSingle(double v);
 
 // Whole-number division and remainder of two whole numbers: truncated quotient, remainder with the
 // dividend's sign. A zero divisor throws OverflowFault.

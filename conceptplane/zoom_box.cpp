@@ -20,9 +20,11 @@ double BoxScale(const CurrentPoint& point, Arithmetic arithmetic) {
     return Keep(arithmetic, 2 * 5198 / (point.radius + 0.1));
 }
 
-// rorev shifts every concept 4 units up and left; Orvanel rounds to whole units instead.
+// rorev shifts every concept 4 units up and left; Orvanel rounds to whole units instead. A concept
+// too far away for Orvanel's single-precision store (a garbled file) lies outside the box: -1.
 double BoxPosition(double v, Arithmetic arithmetic) {
     if (arithmetic == Arithmetic::Rorev) return v - 4;
+    if (!FitsSingle(v)) return -1;
     return RoundHalfEven(Keep(arithmetic, v));
 }
 

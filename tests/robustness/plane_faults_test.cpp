@@ -1,0 +1,175 @@
+// The concept plane at its limits: the sum of a point and its opposite, the line through two equal
+// points, and Form7 clicked at the picture's corners at every zoom, where plane values pass 16 bits.
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <cmath>
+
+#include "conceptplane/vector_workspace.h"
+#include "orvanel/display/form3_chart.h"
+#include "orvanel/vectors/form7_vectors.h"
+#include "orvanel/vectors/plane_session.h"
+#include "surface/picture_widget.h"
+#include "window_fixture.h"
+
+namespace orvanel::testing {
+namespace {
+
+using cp::Arithmetic;
+using cp::PlaneMode;
+
+constexpr double kCorners[][2] = {{0, 0}, {10600, 0}, {0, 10600}, {10600, 10600}};
+
+bool AllFinite(const surface::DrawingSurface& s) {
+    for (const surface::Primitive& p : s.List()) {
+        for (double v : {p.a.x, p.a.y, p.b.x, p.b.y, p.radius})
+            if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+// One plane with its own picture and workspace, on the shipped concepts.
+struct Plane {
+    explicit Plane(Arithmetic a) : view(a), workspace(a) { picture.SetScale(0, 0, 10600, 10600); }
+    surface::DrawingSurface picture;
+    cp::PlaneView view;
+    cp::VectorWorkspace workspace;
+    cp::ConceptTable concepts =
+        cp::ConceptTable::OpenExisting(std::string(ORVANEL_SOURCE_DIR) + "/data/concptos.txt");
+    cp::PlaneTarget target{picture, view, concepts, {}};
+
+    cp::AddPointOutcome Click(surface::Point p) {
+        workspace.PointAt(p.x, p.y);
+        return workspace.AddPoint(target);
+    }
+};
+
+// The resultant vanishes: it points at 90 degrees, and the tensions carry the two lengths, plus 0.5.
+TEST(PlaneFaults, SumOfAPointAndItsOpposite) {
+    struct Case {
+        Arithmetic arithmetic;
+        PlaneMode mode;
+        surface::Point p, q;
+        double tension;
+    } cases[] = {
+        {Arithmetic::Rorev, PlaneMode::Sum, {1000, 500}, {-1000, -500}, std::hypot(1000.0, 500.0) + 0.5},
+        {Arithmetic::Orvanel, PlaneMode::Sum, {1000, 500}, {-1000, -500}, 1118 + 0.5},
+        {Arithmetic::Orvanel, PlaneMode::Remainder, {-275400, 275400}, {-275400, 275400}, 389470 + 0.5},
+        {Arithmetic::Rorev, PlaneMode::Remainder, {0.25, -3}, {0.25, -3}, std::hypot(0.25, 3.0) + 0.5},
+        {Arithmetic::Orvanel, PlaneMode::Sum, {0, 0}, {0, 0}, 0.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.p.x);
+        Plane plane(c.arithmetic);
+        plane.workspace.ChooseMode(c.mode, plane.target);
+        plane.Click(c.p);
+        plane.Click(c.q);
+        ASSERT_TRUE(plane.workspace.ShowResult(plane.target));
+        const auto& r = plane.workspace.resultTable;
+        EXPECT_EQ(r[cp::kResultant].x, 0);
+        EXPECT_EQ(r[cp::kResultant].y, 0);
+        EXPECT_EQ(r[cp::kResultant].length, 0);
+        EXPECT_EQ(r[cp::kResultant].angle, 90);
+        EXPECT_NEAR(r[cp::kTensionA].length, c.tension, 1e-3 * c.tension);
+        EXPECT_EQ(r[cp::kTensionB].length, r[cp::kTensionA].length);
+        EXPECT_EQ(r[cp::kTensionA].angle, 180);
+        EXPECT_EQ(r[cp::kTensionB].angle, 0);
+        EXPECT_NEAR(r[cp::kTensionA].x, -c.tension, 1e-3 * c.tension);
+        EXPECT_NEAR(r[cp::kTensionB].x, c.tension, 1e-3 * c.tension);
+        EXPECT_TRUE(AllFinite(plane.picture));
+    }
+}
+
+// dx = dy = 0: no concept is strictly nearer than 0 to it, so the list is empty, and the line drawn
+// (its formula's horizontal through the centre) stays inside the picture.
+TEST(PlaneFaults, LineThroughTwoEqualPoints) {
+    for (Arithmetic a : {Arithmetic::Rorev, Arithmetic::Orvanel}) {
+        for (surface::Point p :
+             {surface::Point{1393, 0}, surface::Point{-275400, 275400}, surface::Point{3, -4}}) {
+            SCOPED_TRACE(p.x);
+            Plane plane(a);
+            plane.workspace.ChooseMode(PlaneMode::Line, plane.target);
+            EXPECT_FALSE(plane.Click(p).onLine);
+            const cp::AddPointOutcome second = plane.Click(p);
+            ASSERT_TRUE(second.onLine);
+            EXPECT_TRUE(second.onLine->empty());
+            const cp::PlaneLine line = cp::LineThrough(p, p, a);
+            EXPECT_EQ(line.dx, 0);
+            EXPECT_EQ(line.dy, 0);
+            EXPECT_TRUE(cp::ConceptsOnLine(plane.concepts, line, a).empty());
+            EXPECT_TRUE(AllFinite(plane.picture));
+        }
+    }
+}
+
+class PlaneFaultsWindow : public WindowTest {
+  protected:
+    Form7Vectors& OpenForm7() {
+        EnterSubject(kFirstSubject);
+        windows_->ShowChartWindow();
+        windows_->Chart().findChild<QAction*>(QStringLiteral("mnuVectores"))->trigger();
+        return windows_->Get<Form7Vectors>(WindowId::Vectors);
+    }
+    static void Choose(QWidget& window, const char* item) {
+        window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    }
+};
+
+// Every zoom from 0.0192 to 51.96: moves, sums and lines at the four corners of Picture1 draw and
+// list without a message; values pass 16 bits far out and stay exact in 32.
+TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
+    Form7Vectors& f = OpenForm7();
+    PlaneSession& plane = f.Plane();
+    auto* picture = Find<surface::PictureWidget>(f, "Picture1");
+    auto* out = Find<QPushButton>(f, "Command2");
+    auto* in = Find<QPushButton>(f, "Command3");
+    for (int i = 0; i < 3; ++i)
+        in->click();
+    for (int level = 0; level < 7; ++level) {
+        SCOPED_TRACE(plane.view.planeZoom);
+        Choose(f, "mnuSumar");
+        for (const auto& c : kCorners)
+            emit picture->mouseDown(1, c[0], c[1]);
+        emit picture->mouseDown(2, 0, 0);
+        const cp::ResultRow& resultant = plane.workspace.resultTable[cp::kResultant];
+        EXPECT_EQ(resultant.length, 0);  // the four corners cancel
+        EXPECT_NEAR(plane.workspace.resultTable[cp::kTensionA].length,
+                    std::hypot(5300.0, 5300.0) * plane.view.planeZoom + 0.5, 2.0);
+        EXPECT_TRUE(Find<QLineEdit>(f, "Text1")->text().startsWith(QStringLiteral(" X = -")));
+
+        Choose(f, "mnuRecta");
+        const double zoom = plane.view.planeZoom;
+        emit picture->mouseDown(1, 0, 0);
+        emit picture->mouseDown(1, 10600, 10600);
+        EXPECT_TRUE(Find<QListWidget>(f, "List1")->isVisible());
+        EXPECT_GT(Find<QListWidget>(f, "List1")->count(), 0);
+        EXPECT_EQ(plane.view.planeZoom, 1.0);
+        EXPECT_TRUE(AllFinite(picture->Surface()));
+        // Back to this level, then one step out.
+        while (plane.view.planeZoom > zoom * 1.01)
+            in->click();
+        while (plane.view.planeZoom < zoom * 0.99)
+            out->click();
+        out->click();
+    }
+    EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
+
+    // Twenty presses on one corner, far out: 5.5 million plane units on each axis.
+    Choose(f, "mnuSumar");
+    for (int i = 0; i < cp::kMaxVectors; ++i)
+        emit picture->mouseDown(1, 10600, 0);
+    emit picture->mouseDown(2, 10600, 0);
+    const double corner = 5300 * plane.view.planeZoom;
+    const cp::ResultRow& resultant = plane.workspace.resultTable[cp::kResultant];
+    EXPECT_NEAR(resultant.x, 20 * corner, 1);
+    EXPECT_NEAR(resultant.y, 20 * corner, 1);
+    EXPECT_NEAR(resultant.length, 20 * corner * std::sqrt(2.0), 1);
+    EXPECT_NEAR(plane.workspace.vectorList.items[19].x, corner, 1);
+    EXPECT_TRUE(AllFinite(picture->Surface()));
+    EXPECT_EQ(dialogs_.Asked().size(), 7u) << dialogs_.Asked().back().text.toStdString();
+    EXPECT_EQ(ended_, 0);
+}
+
+}  // namespace
+}  // namespace orvanel::testing
