@@ -2,9 +2,6 @@
 // errors (exit 2, one line on standard error, nothing on standard output), batch and --data.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "calc_run.h"
 #include "json_reader.h"
 
@@ -130,40 +127,6 @@ TEST(CalcUsage, BadLinesExitTwoWithOneLineAndNoOutput) {
         ASSERT_FALSE(run.err.empty()) << line;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << line << ": " << run.err;
     }
-}
-
-class CalcData : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("orvanel-calc-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-        for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"}) {
-            std::filesystem::copy_file(SourceData() + "/" + name, folder_ / name);
-        }
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    CalcRun Chart() { return RunCalc(Words("chart 2001 12 5 14 30 --data " + folder_.string())); }
-    void Cut(const char* name, std::uintmax_t size) { std::filesystem::resize_file(folder_ / name, size); }
-
-    std::filesystem::path folder_;
-};
-
-TEST_F(CalcData, MissingOrShortFilesExitTwo) {
-    EXPECT_EQ(Chart().status, 0);
-    EXPECT_EQ(RunCalc(Words("chart 2001 12 5 14 30 --data /nonexistent/orvanel")).status, 2);
-    Cut("orbitas.txt", 28000);
-    CalcRun run = Chart();
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "Falta el archivo orbitas.txt o está incompleto\n");
-    Cut("efemerides.txt", 40);
-    run = RunCalc(Words("coincidences 2001 12 5 0 0 2001 12 5 --data " + folder_.string()));
-    EXPECT_EQ(run.err, "Falta el archivo efemerides.txt o está incompleto\n");
-    std::filesystem::remove(folder_ / "concptos.txt");
-    EXPECT_EQ(Chart().status, 2);
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "concptos.txt")) << "orvanel-calc never creates a file";
 }
 
 TEST(CalcBatch, OneDocumentPerLineAndFailuresDoNotStopIt) {
