@@ -139,19 +139,5 @@ TEST_F(DateEntry, BadSubjectNumbersEndTheEntryWithNothingChanged) {
     EXPECT_FALSE(dialogs_.Failed());
 }
 
-TEST_F(DateEntry, AFieldBeyondSixteenBitsOrAMissingEphemerisFileIsToldAndChangesNothing) {
-    EnterSubject({"1", "1e99", "12", "05", "14", "30"});
-    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("Fecha no válida"));
-    std::filesystem::remove(folder_ / "efemerides.txt");
-    EnterSubject(kFirstSubject);
-    const auto& told = dialogs_.Asked().back();
-    EXPECT_FALSE(told.isPrompt);
-    EXPECT_TRUE(told.text.contains(QStringLiteral("efemerides.txt"))) << told.text.toStdString();
-    EXPECT_EQ(told.title, QStringLiteral("Fecha del sujeto"));
-    EXPECT_TRUE(Slot(1).title.empty());
-    EXPECT_EQ(State().EphemerisBuffer, cp::Text(48, U' '));
-    EXPECT_EQ(State().AscendantBuffer, cp::Text(3, U' '));
-}
-
 }  // namespace
 }  // namespace orvanel::testing
