@@ -94,7 +94,7 @@ TEST_F(Form9Test, CycleItemsPlotTheCoreValuesWithTheirTitles) {
     }
 }
 
-TEST_F(Form9Test, TypedCentralDateMovesThePlotAndBadOnesAreRefused) {
+TEST_F(Form9Test, TypedCentralDateMovesThePlotAndTodayKeepsIt) {
     Form9Cycles& form = OpenAfterBirth();
     Choose(form, "mnuLunavenus");
     for (const char* answer : {"2020", "03", "01"})
@@ -111,16 +111,6 @@ TEST_F(Form9Test, TypedCentralDateMovesThePlotAndBadOnesAreRefused) {
     const CyclePlot plot = Expected(4, 2, 1);
     Choose(form, "mnuLunavenus");
     ExpectPlot(plot);
-
-    // A year beyond 16 bits: told, and nothing changes.
-    const std::uint64_t revision = Drawing().Revision();
-    for (const char* answer : {"1e5", "mm", "dd"})
-        dialogs_.PushText(QString::fromUtf8(answer));
-    Choose(form, "mnuFecha");
-    ASSERT_EQ(dialogs_.Asked().size(), 7u);
-    EXPECT_EQ(dialogs_.Asked()[6].text, QString::fromUtf8("Fecha no válida"));
-    EXPECT_EQ(State().EntryDate, U"20200301");
-    EXPECT_EQ(Drawing().Revision(), revision);
 
     // Today keeps the plot and draws the grid over it.
     Choose(form, "mnuHoy");
