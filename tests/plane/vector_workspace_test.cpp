@@ -64,14 +64,6 @@ TEST(VectorSum, ResultantAndTensionsOfTheWorkedExamples) {
     one.Series(PlaneMode::Sum, {{300, 400}});
     ExpectRow(one.Row(cp::kResultant), 300, 400, one.Row(cp::kResultant).angle, 500);
     EXPECT_NEAR(one.Row(cp::kTensionA).length, 0.5, kTolerance);
-
-    Plane opposite;
-    opposite.Series(PlaneMode::Sum, {{700, 0}, {-700, 0}});
-    EXPECT_EQ(opposite.Row(cp::kResultant).length, 0);
-    EXPECT_NEAR(opposite.Row(cp::kResultant).angle, 90, kTolerance);  // AngleOf(0, 0) + 90
-    EXPECT_NEAR(opposite.Row(cp::kTensionA).angle, 180, kTolerance);
-    EXPECT_NEAR(opposite.Row(cp::kTensionB).angle, 0, kTolerance);
-    EXPECT_NEAR(opposite.Row(cp::kTensionA).length, 700.5, kTolerance);
 }
 
 TEST(VectorSum, PictureShowsTheGreenResultantTwoRedTensionsAndTheVectors) {
