@@ -13,6 +13,7 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -52,6 +53,8 @@ Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880
                 [this] { windows_.StartSynastry(WindowId::Chart); });
     AddMenuItem("mnuOpciones", QStringLiteral("           Sujetos y &Opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Chart); });
+    surface::AddExportMenu(this, QStringLiteral("           "),
+                           [this] { return surface::ExportList{&picture_->Surface()}; });
 }
 
 void Form3Chart::ShowChartWindow() {
