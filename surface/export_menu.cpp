@@ -60,7 +60,7 @@ void SaveImage(const ExportPicture& picture) {
     QString path = dialogs.SaveFileName(kSaveTitle, kFilter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-    if (!SaveExport(picture, path))
+    if (!SaveExport(picture, path, FormatOf(path)))
         dialogs.Message(QStringLiteral("No se pudo guardar la imagen en ") + path, kSaveTitle, Buttons::Ok);
 }
 

@@ -77,10 +77,22 @@ void PaintExport(const ExportPicture& picture, QPainter& painter, const QRectF& 
     }
 }
 
-bool SaveExport(const ExportPicture& picture, const QString& path) {
+ExportFormat FormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg")) return SaveSvg(Painter(picture), path, PixelSize(picture, 1));
-    if (suffix == QLatin1String("pdf")) return SavePdf(Painter(picture), path, PixelSize(picture, 1));
+    if (suffix == QLatin1String("svg")) return ExportFormat::Svg;
+    if (suffix == QLatin1String("pdf")) return ExportFormat::Pdf;
+    return ExportFormat::Png;
+}
+
+bool SaveExport(const ExportPicture& picture, const QString& path, ExportFormat format) {
+    switch (format) {
+        case ExportFormat::Svg:
+            return SaveSvg(Painter(picture), path, PixelSize(picture, 1));
+        case ExportFormat::Pdf:
+            return SavePdf(Painter(picture), path, PixelSize(picture, 1));
+        case ExportFormat::Png:
+            break;
+    }
     const QImage image = RenderImage(Painter(picture), PixelSize(picture, kPngScale));
     return !image.isNull() && image.save(path, "PNG");
 }

@@ -28,9 +28,11 @@ QSizeF DesignSize(const ExportPicture& picture);
 // Paints the picture into `target`, scaled uniformly to its width.
 void PaintExport(const ExportPicture& picture, QPainter& painter, const QRectF& target);
 
-// Writes the picture in the format its file name ends with: ".svg", ".pdf", else PNG. False when the
-// file could not be written.
-bool SaveExport(const ExportPicture& picture, const QString& path);
+enum class ExportFormat { Png, Svg, Pdf };
+// The format a file name ends with: ".svg", ".pdf" (in any case), else PNG.
+ExportFormat FormatOf(const QString& path);
+// False when the file could not be written.
+bool SaveExport(const ExportPicture& picture, const QString& path, ExportFormat format);
 // Prints the picture fitted into the page, keeping its proportions.
 bool PrintExport(const ExportPicture& picture, QPrinter& printer);
 

@@ -30,7 +30,7 @@ QFont Astrol(double points) {
 Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880, 8310) {
     setWindowTitle(QStringLiteral("Carta Astral"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {0, -15, 8100, 8100}, 18);
+    picture_ = AddWheelPicture(client, {0, -15, kChartPictureTwips, kChartPictureTwips}, kChartGlyphPoints);
     picture_->setToolTip(QStringLiteral("Nuevo ascendente"));
     connect(picture_, &surface::PictureWidget::mouseDown, this,
             [this](int button, double x, double y) { Picture1_MouseDown(button, x, y); });
