@@ -62,11 +62,10 @@ TEST_F(Form9Test, MenusInBarOrderWithTheirItems) {
     std::vector<std::pair<QString, QString>> bar;
     for (QAction* a : form.menuBar()->actions())
         bar.emplace_back(a->objectName(), a->text());
-    const std::vector<std::pair<QString, QString>> expected = {{"mnuF", "&Fecha"},
-                                                               {"mnuCoincidencias", "&Coincidencias"},
-                                                               {"mnuSol", "&Sol"},
-                                                               {"mnuLuna", "&Luna"},
-                                                               {"mnuVolver", "&Volver"}};
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"mnuF", "&Fecha"},       {"mnuCoincidencias", "&Coincidencias"},
+        {"mnuSol", "&Sol"},       {"mnuLuna", "&Luna"},
+        {"mnuVolver", "&Volver"}, {"mnuExportar", "E&xportar"}};
     EXPECT_EQ(bar, expected);
     EXPECT_EQ(Find<QAction>(form, "mnuHoy")->text(), QStringLiteral("&Hoy"));
     EXPECT_EQ(Find<QAction>(form, "mnuFecha")->text(), QStringLiteral("&Introducir fecha"));

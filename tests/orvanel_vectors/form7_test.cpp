@@ -81,11 +81,15 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
 
 TEST_F(Form7Test, MenusStandInTheirOrderWithTheirCaptions) {
     Form7Vectors& f = OpenForm7();
-    const std::vector<std::pair<QString, QString>> expected = {
-        {"mnuAstrales", "&Conceptos astrales"}, {"mnuSumar", "Su&mar vectores"},
-        {"mnuRestar", "Vector &Restante"},      {"mnuAnalizar", "&Analizar vectores"},
-        {"mnuRecta", "Conceptos en la &recta"}, {"mnuCarta", "Carta As&tral"},
-        {"mnuSinastrias", "Sinas&trías"},       {"mnuOpciones", "Su&jetos y opciones"}};
+    const std::vector<std::pair<QString, QString>> expected = {{"mnuAstrales", "&Conceptos astrales"},
+                                                               {"mnuSumar", "Su&mar vectores"},
+                                                               {"mnuRestar", "Vector &Restante"},
+                                                               {"mnuAnalizar", "&Analizar vectores"},
+                                                               {"mnuRecta", "Conceptos en la &recta"},
+                                                               {"mnuCarta", "Carta As&tral"},
+                                                               {"mnuSinastrias", "Sinas&trías"},
+                                                               {"mnuOpciones", "Su&jetos y opciones"},
+                                                               {"mnuExportar", "E&xportar"}};
     EXPECT_EQ(MenuItems(f), expected);
     // Too many for one row: the last ones wrap onto a second row instead of hiding.
     const QList<QMenuBar*> rows = f.findChildren<QMenuBar*>();

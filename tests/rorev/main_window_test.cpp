@@ -51,6 +51,7 @@ TEST_F(RorevWindowTest, StartsWithTheTemplateNoModeAndTheDesignCaptions) {
         {"mnuDescripcion", "&Descripción de la rorev"},
         {"mnuInstrucciones", "&Instrucciones de uso"},
         {"mnuSalir", "Salir del &programa"},
+        {"mnuExportar", "E&xportar"},
     };
     for (const auto& [name, caption] : menus) {
         QAction* action = form1->findChild<QAction*>(name);
