@@ -12,6 +12,7 @@
 #include "surface/export_picture.h"
 #include "surface/picture_widget.h"
 #include "window_fixture.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 namespace {
@@ -45,7 +46,7 @@ class ChartExport : public WindowTest {
 };
 
 TEST_F(ChartExport, IsTheLastMenuWithTheIndentOfTheOthers) {
-    const QList<QAction*> bar = Form().menuBar()->actions();
+    const QList<QAction*> bar = MenuBarItems(Form());
     ASSERT_FALSE(bar.isEmpty());
     EXPECT_EQ(bar.back()->text(), QStringLiteral("           E&xportar"));
     const QList<QAction*> items = bar.back()->menu()->actions();
