@@ -16,6 +16,7 @@
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
 #include "rorev/widget_colours.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -165,6 +166,7 @@ void Form1::BuildMenus() {
     item(ayuda, "mnuDescripcion", "&Descripción de la rorev", [this] { form5_->show(); });
     item(ayuda, "mnuInstrucciones", "&Instrucciones de uso", [this] { form4_->show(); });
     item(bar, "mnuSalir", "Salir del &programa", [this] { mnuSalir_Click(); });
+    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
 }
 
 // Plane view and workspace start at zoom 1 and no mode (their constructors); the file was opened by

@@ -6,6 +6,7 @@
 
 #include "rorev/levels_drawing.h"
 #include "rorev/widget_colours.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -41,6 +42,7 @@ Form2::Form2(const cp::ConceptTable& concepts, QWidget* mainWindow)
     label1_->setFont(surface::DesignFont("MS Sans Serif", 9.75, true, false));
     SetTransparent(label1_, kLabelText);
     layout_.Add(label1_, kLabel1);
+    surface::AddExportCommands(this, [this] { return surface::ExportList{&picture1_->Surface()}; });
 
     const auto& pairs = LevelPairs();
     for (int i = 0; i <= static_cast<int>(pairs.size()); ++i) {

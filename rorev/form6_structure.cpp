@@ -9,6 +9,7 @@
 #include "conceptplane/structure_view.h"
 #include "rorev/qt_text.h"
 #include "rorev/widget_colours.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -59,6 +60,7 @@ Form6::Form6(QWidget* mainWindow)
     QAction* volver = menuBar()->addAction("&Volver");
     volver->setObjectName("mnuVolver");
     connect(volver, &QAction::triggered, this, [this] { mnuVolver_Click(); });
+    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
     ScaleLayout(1.0);
 }
 

@@ -1,11 +1,13 @@
-// The modal text prompt and message box behind one interface: Qt dialogs in the programs, a scripted
-// queue of answers in tests. Windows reach the one in use through UseDialogs().
+// The modal text prompt, message box, save-file and print dialogs behind one interface: Qt dialogs in
+// the programs, a scripted queue of answers in tests. Windows reach the one in use through UseDialogs().
 #pragma once
 
 #include <QString>
 #include <deque>
 #include <variant>
 #include <vector>
+
+class QPrinter;
 
 namespace surface {
 
@@ -18,6 +20,10 @@ class Dialogs {
     // The typed text; empty when cancelled.
     virtual QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) = 0;
     virtual Answer Message(const QString& text, const QString& caption, Buttons buttons) = 0;
+    // The file to write; empty when cancelled. `filter` lists the file types as QFileDialog takes them.
+    virtual QString SaveFileName(const QString& title, const QString& filter) = 0;
+    // Lets the user set up `printer`; false when cancelled.
+    virtual bool ChoosePrinter(QPrinter& printer, const QString& title) = 0;
 };
 
 // The dialogs in use by the whole program (QtDialogs unless SetDialogs installed others).
@@ -30,12 +36,16 @@ class QtDialogs : public Dialogs {
   public:
     QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    QString SaveFileName(const QString& title, const QString& filter) override;
+    bool ChoosePrinter(QPrinter& printer, const QString& title) override;
 };
 
 // For tests: answers pushed in order, every question recorded. While it lives it is the program's
 // dialogs (the previous ones come back when it is destroyed). A question the script has no answer
 // for is cancelled (empty text, No) and marks the script failed. An OK-only message needs no scripted
-// answer; an Ok at the front of the queue is taken for it.
+// answer; an Ok at the front of the queue is taken for it. The save-file and print dialogs take a
+// pushed text like a prompt (recorded as one, the filter as its text): the file name, or for the
+// printer the PDF file it prints to; an empty text cancels.
 class ScriptedDialogs : public Dialogs {
   public:
     struct Question {
@@ -62,6 +72,8 @@ class ScriptedDialogs : public Dialogs {
 
     QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    QString SaveFileName(const QString& title, const QString& filter) override;
+    bool ChoosePrinter(QPrinter& printer, const QString& title) override;
 
   private:
     std::deque<std::variant<QString, Answer>> script_;

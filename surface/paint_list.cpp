@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -17,15 +19,16 @@ QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// The draw styles of a picture box, by number; dashes exist only at width 1.
-QPen PenFor(const Primitive& p) {
+// The draw styles of a picture box, by number; dashes exist only at width 1. `scale` turns the
+// width in design pixels into target pixels.
+QPen PenFor(const Primitive& p, double scale) {
     static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                                Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
                                                Qt::SolidLine};
     Qt::PenStyle style = Qt::SolidLine;
     if (p.style >= 0 && p.style < static_cast<int>(std::size(kStyles))) style = kStyles[p.style];
     if (p.width > 1 && style != Qt::NoPen) style = Qt::SolidLine;
-    QPen pen(ToQColor(p.colour), p.width, style);
+    QPen pen(ToQColor(p.colour), p.width * scale, style);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
@@ -54,6 +57,7 @@ class Mapping {
         return QPointF(target_.left() + (p.x - scale_.left) * sx_, target_.top() + (p.y - scale_.top) * sy_);
     }
     double Length(double xUnits) const { return std::fabs(xUnits * sx_); }
+    // Design pixels to target pixels, for texts and pen widths.
     double TextScale() const { return textScale_; }
     bool Valid() const { return std::isfinite(sx_) && std::isfinite(sy_) && sx_ != 0 && sy_ != 0; }
 
@@ -63,16 +67,42 @@ class Mapping {
     double sx_, sy_, textScale_;
 };
 
+// SVG files name a font without embedding it, and the symbol font is installed nowhere else.
+bool NeedsOutlines(const Primitive& p, const QPainter& painter) {
+    return painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::SVG &&
+           p.font.family == "Astrol";
+}
+
+// The text as filled outlines, laid out at a large size and scaled down so that the glyph size
+// keeps its fraction of a pixel.
+void PaintOutlines(const QFont& font, double pixels, QPointF baseline, const QString& text, QPainter& painter,
+                   QColor colour) {
+    constexpr int kLayoutPixels = 1000;
+    QFont large = font;
+    large.setPixelSize(kLayoutPixels);
+    QPainterPath path;
+    path.addText(QPointF(0, 0), large, text);
+    QTransform toTarget;
+    toTarget.translate(baseline.x(), baseline.y());
+    toTarget.scale(pixels / kLayoutPixels, pixels / kLayoutPixels);
+    painter.fillPath(toTarget.map(path), colour);
+}
+
 void PaintText(const Primitive& p, const Mapping& map, QPainter& painter) {
     QFont font = DesignFont(p.font);
     const double pixels = p.font.points * kPixelsPerPoint * map.TextScale();
     font.setPointSizeF(std::max(0.5, pixels * 72.0 / painter.device()->logicalDpiY()));
-    painter.setFont(font);
-    painter.setPen(ToQColor(p.colour));
     const QFontMetricsF metrics(font, painter.device());
     const QPointF corner = map(p.a);
-    painter.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()),
-                     QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size())));
+    const QPointF baseline(corner.x(), corner.y() + metrics.ascent());
+    const QString text = QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size()));
+    if (NeedsOutlines(p, painter)) {
+        PaintOutlines(font, pixels, baseline, text, painter, ToQColor(p.colour));
+        return;
+    }
+    painter.setFont(font);
+    painter.setPen(ToQColor(p.colour));
+    painter.drawText(baseline, text);
 }
 
 void PaintPrimitive(const Primitive& p, const Mapping& map, QPainter& painter) {
@@ -80,13 +110,13 @@ void PaintPrimitive(const Primitive& p, const Mapping& map, QPainter& painter) {
         case PrimitiveKind::Line: {
             // Axis-parallel lines stay one sharp pixel wide; slanted ones are smoothed.
             painter.setRenderHint(QPainter::Antialiasing, p.a.x != p.b.x && p.a.y != p.b.y);
-            painter.setPen(PenFor(p));
+            painter.setPen(PenFor(p, map.TextScale()));
             painter.drawLine(map(p.a), map(p.b));
             break;
         }
         case PrimitiveKind::Circle: {
             painter.setRenderHint(QPainter::Antialiasing, true);
-            painter.setPen(PenFor(p));
+            painter.setPen(PenFor(p, map.TextScale()));
             painter.setBrush(BrushFor(p));
             const double r = map.Length(p.radius);
             painter.drawEllipse(map(p.a), r, r);

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 #include "surface/dialogs.h"
@@ -34,6 +36,16 @@ Answer QtDialogs::Message(const QString& text, const QString& caption, Buttons b
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+QString QtDialogs::SaveFileName(const QString& title, const QString& filter) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), filter);
+}
+
+bool QtDialogs::ChoosePrinter(QPrinter& printer, const QString& title) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace surface

@@ -1,3 +1,5 @@
+#include <QPrinter>
+
 #include "surface/dialogs.h"
 
 namespace surface {
@@ -43,6 +45,18 @@ Answer ScriptedDialogs::Message(const QString& text, const QString& caption, But
     const Answer answer = std::get<Answer>(script_.front());
     script_.pop_front();
     return answer;
+}
+
+QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter) {
+    return Prompt(filter, title, QString());
+}
+
+bool ScriptedDialogs::ChoosePrinter(QPrinter& printer, const QString& title) {
+    const QString file = Prompt(QString(), title, QString());
+    if (file.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
 }
 
 }  // namespace surface

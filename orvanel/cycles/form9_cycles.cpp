@@ -17,6 +17,7 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 #include "surface/twips.h"
@@ -92,6 +93,7 @@ Form9Cycles::Form9Cycles(Windows& windows) : WorkingWindow(windows, "Form9", 118
     AddCycleItems(AddMenu("mnuSol", "&Sol"), kSunItems.begin(), kSunItems.end());
     AddCycleItems(AddMenu("mnuLuna", "&Luna"), kMoonItems.begin(), kMoonItems.end());
     AddMenuItem("mnuVolver", QStringLiteral("&Volver"), [this] { mnuVolver_Click(); });
+    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture_->Surface()}; });
 }
 
 // Opening one of these menus redraws the grid over what is shown, as it always did.

@@ -82,6 +82,13 @@ cp::Text ChartWindowTitle(const ChartSlot& chart) {
     return U"Carta  Astral  de  " + chart.title + U" ( " + chart.dateText + U" )";
 }
 
+void SetUpWheelSurface(surface::DrawingSurface& surface, double astrolPoints) {
+    surface.SetScale(0, 0, kWheelScale, kWheelScale);
+    surface.SetBackColour(surface::kBlack);
+    surface.SetForeColour(surface::kWhite);
+    surface.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+}
+
 void SetChartTitleSink(std::function<void(const cp::Text&)> sink) {
     TitleSink() = std::move(sink);
 }

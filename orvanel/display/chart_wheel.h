@@ -29,6 +29,12 @@ inline constexpr std::int16_t kInnerWheelRadius = 1250;
 inline constexpr std::int16_t kOuterWheelRadius = 3250;
 inline constexpr std::int16_t kWheelCentre = 2560;
 inline constexpr double kWheelScale = 5120;
+// The chart window's wheel picture: its side in twips and the size of its glyphs.
+inline constexpr int kChartPictureTwips = 8100;
+inline constexpr double kChartGlyphPoints = 18;
+
+// A wheel picture before drawing: user scale kWheelScale square, white on black, Astrol of `astrolPoints`.
+void SetUpWheelSurface(surface::DrawingSurface& surface, double astrolPoints);
 
 // "Carta  Astral  de  <title> ( <date> )".
 cp::Text ChartWindowTitle(const ChartSlot& chart);

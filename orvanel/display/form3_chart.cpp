@@ -13,6 +13,7 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -29,7 +30,7 @@ QFont Astrol(double points) {
 Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880, 8310) {
     setWindowTitle(QStringLiteral("Carta Astral"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {0, -15, 8100, 8100}, 18);
+    picture_ = AddWheelPicture(client, {0, -15, kChartPictureTwips, kChartPictureTwips}, kChartGlyphPoints);
     picture_->setToolTip(QStringLiteral("Nuevo ascendente"));
     connect(picture_, &surface::PictureWidget::mouseDown, this,
             [this](int button, double x, double y) { Picture1_MouseDown(button, x, y); });
@@ -52,6 +53,8 @@ Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880
                 [this] { windows_.StartSynastry(WindowId::Chart); });
     AddMenuItem("mnuOpciones", QStringLiteral("           Sujetos y &Opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Chart); });
+    surface::AddExportMenu(this, QStringLiteral("           "),
+                           [this] { return surface::ExportList{&picture_->Surface()}; });
 }
 
 void Form3Chart::ShowChartWindow() {

@@ -12,6 +12,7 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -108,6 +109,8 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
         AddMenuItem("mnuCiclos", QStringLiteral("           C&iclos planetarios"),
                     [this] { windows_.Open(WindowId::Cycles, WindowId::Synastry); });
     }
+    surface::AddExportMenu(this, QStringLiteral("           "),
+                           [this] { return surface::ExportList{&picture_->Surface()}; });
 }
 
 bool Form4Synastry::StartSynastry(WindowId caller) {

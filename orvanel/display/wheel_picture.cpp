@@ -9,11 +9,7 @@ surface::PictureWidget* AddWheelPicture(QWidget* parent, QRect twips, double ast
     auto* picture = new surface::PictureWidget(parent);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->SetDesignGeometry(twips.left(), twips.top(), twips.width(), twips.height());
-    surface::DrawingSurface& s = picture->Surface();
-    s.SetScale(0, 0, kWheelScale, kWheelScale);
-    s.SetBackColour(surface::kBlack);
-    s.SetForeColour(surface::kWhite);
-    s.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+    SetUpWheelSurface(picture->Surface(), astrolPoints);
     return picture;
 }
 

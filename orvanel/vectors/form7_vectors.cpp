@@ -14,6 +14,7 @@
 #include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 #include "surface/twips.h"
@@ -123,6 +124,7 @@ void Form7Vectors::BuildMenus() {
                 [this] { windows_.StartSynastry(WindowId::Vectors); });
     AddMenuItem("mnuOpciones", QStringLiteral("Su&jetos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Vectors); });
+    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
 }
 
 void Form7Vectors::Redraw() {

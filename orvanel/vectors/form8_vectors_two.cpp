@@ -11,6 +11,7 @@
 #include "orvanel/shell/windows.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
 
@@ -99,6 +100,9 @@ void Form8VectorsTwo::BuildMenus() {
     });
     AddMenuItem("mnuOpciones", QStringLiteral("            &Individuos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::VectorsTwo); });
+    surface::AddExportMenu(this, QStringLiteral("            "), [this] {
+        return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
+    });
 }
 
 surface::PictureWidget* Form8VectorsTwo::PictureOf(int plane) const {

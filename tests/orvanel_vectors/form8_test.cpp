@@ -1,8 +1,10 @@
 // Form8, the two-subject vectors window: both planes with their subjects, the lists, one common sum,
 // the right click outside the Sum mode, the plane state shared with Form7, zoom and line.
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/form4_synastry.h"
@@ -169,6 +171,19 @@ TEST_F(Form8Test, ASubjectThatNamesNoSynastryIsToldAndChangesNothing) {
     EXPECT_EQ(State().SynastryBase, base);
     EXPECT_TRUE(windows_->Synastry().isVisible());
     EXPECT_FALSE(windows_->Window(WindowId::VectorsTwo).isVisible());
+}
+
+TEST_F(Form8Test, ExportsBothPlanesSideBySideUnderTheTitle) {
+    Form8VectorsTwo& f = OpenForm8();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("planes.png"));
+    dialogs_.PushText(path);
+    f.findChild<QAction*>(QStringLiteral("mnuGuardarImagen"))->trigger();
+    const QImage image(path);
+    const auto& one = Plane(f, 1);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 2 * static_cast<int>(one.DesignPixelWidth() + Plane(f, 2).DesignPixelWidth()));
+    EXPECT_GT(image.height(), 2 * static_cast<int>(one.DesignPixelHeight()));  // the caption line
 }
 
 }  // namespace

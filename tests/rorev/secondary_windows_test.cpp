@@ -2,7 +2,9 @@
 // concept file: read it, never write or create it.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -186,6 +188,35 @@ TEST_F(RorevWindowTest, AnUnreadableConceptFileIsToldAndGivesNoConcepts) {
     ASSERT_EQ(dialogs->Asked().size(), 1u);
     EXPECT_EQ(dialogs->Asked()[0].text, "No se puede leer el archivo concptos.txt");
     EXPECT_EQ(dialogs->Asked()[0].title, "Archivos de datos");
+}
+
+// The template window and both views export their picture; the levels view, which has no menu bar,
+// through its shortcuts and context menu.
+TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
+    QTemporaryDir dir;
+    struct Case {
+        QWidget* window;
+        surface::PictureWidget* picture;
+        bool menu;
+    };
+    const Case cases[] = {{form1.get(), Picture1(), true},
+                          {&form1->Levels(), form1->Levels().Picture1(), false},
+                          {&form1->Structure(), form1->Structure().Picture1(), true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window->objectName().toStdString());
+        if (c.menu) {
+            EXPECT_EQ(static_cast<QMainWindow*>(c.window)->menuBar()->actions().back()->text(),
+                      QStringLiteral("E&xportar"));
+        }
+        auto* save = c.window->findChild<QAction*>(QStringLiteral("mnuGuardarImagen"));
+        ASSERT_NE(save, nullptr);
+        EXPECT_EQ(save->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        EXPECT_EQ(c.window->actions().contains(save), !c.menu);
+        const QString path = dir.filePath(c.window->objectName() + QStringLiteral(".png"));
+        dialogs->PushText(path);
+        save->trigger();
+        EXPECT_EQ(QImage(path).width(), 2 * static_cast<int>(c.picture->Surface().DesignPixelWidth()));
+    }
 }
 
 }  // namespace

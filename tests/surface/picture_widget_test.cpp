@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "surface/paint_list.h"
 #include "surface/picture_widget.h"
 #include "surface/twips.h"
 
@@ -72,4 +73,25 @@ TEST(PictureWidget, DesignGeometryRecordsTheDesignSizeForTexts) {
     EXPECT_EQ(widget.Surface().DesignPixelWidth(), surface::TwipsToPixels(1500, widget.logicalDpiX()));
     EXPECT_EQ(widget.Surface().DesignPixelHeight(), surface::TwipsToPixels(3000, widget.logicalDpiY()));
     EXPECT_EQ(widget.width(), widget.Surface().DesignPixelWidth());
+}
+
+// On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows is
+// the list rendered at twice the size, not a picture of its own size enlarged.
+TEST(PictureWidget, PaintsAtTheDevicePixelsOfAHighDensityScreen) {
+    PictureWidget widget;
+    widget.resize(120, 120);
+    widget.Surface().SetDesignPixels(120, 120);
+    widget.Surface().SetScale(0, 0, 1000, 1000);
+    widget.Surface().SetForeColour(surface::kWhite);
+    widget.Surface().LineAbs({50, 80}, {950, 300});
+    widget.Surface().Circle({500, 500}, 333);
+    QImage shown(240, 240, QImage::Format_ARGB32_Premultiplied);
+    shown.setDevicePixelRatio(2);
+    widget.render(&shown);
+    const QImage expected = surface::RenderImage(widget.Surface(), QSize(240, 240));
+    int differing = 0;
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 240; ++x)
+            differing += std::abs(qGray(shown.pixel(x, y)) - qGray(expected.pixel(x, y))) > 64 ? 1 : 0;
+    EXPECT_LT(differing, 40);  // an enlarged picture differs along every edge
 }

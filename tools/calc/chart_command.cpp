@@ -7,7 +7,9 @@
 #include "command.h"
 #include "orvanel/astro/chart.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/display/chart_wheel.h"
 #include "orvanel/vectors/astral_concepts.h"
+#include "picture_output.h"
 #include "subcommands.h"
 #include "subject_entry.h"
 
@@ -15,7 +17,17 @@ namespace calc {
 
 namespace {
 
-constexpr char kUsage[] = "chart Y M D h m [--ascendant A]";
+constexpr char kUsage[] = "chart Y M D h m [--ascendant A] [--png|--svg|--pdf FILE]";
+
+// The chart window's wheel under the window's title.
+void WriteWheel(const orvanel::ChartSlot& slot, const PictureFile& file) {
+    surface::DrawingSurface wheel;
+    orvanel::SetUpWheelSurface(wheel, orvanel::kChartGlyphPoints);
+    const double side = orvanel::kChartPictureTwips / kTwipsPerPixel;
+    wheel.SetDesignPixels(side, side);
+    orvanel::DrawChartWheel(wheel, slot, orvanel::kChartWheelRadius);
+    WritePicture(Picture{cp::ToUtf8(orvanel::ChartWindowTitle(slot)), {&wheel}}, file);
+}
 
 void WriteVectors(JsonWriter& json, const orvanel::ChartSlot& slot) {
     json.BeginArray();
@@ -34,6 +46,7 @@ void WriteVectors(JsonWriter& json, const orvanel::ChartSlot& slot) {
 
 std::string ChartDocument(std::vector<std::string> words, const std::string& dataDir) {
     const auto ascendantWord = TakeOption(words, "--ascendant");
+    const auto pictureFile = TakePictureOption(words);
     ExpectWordCount(words, 5, kUsage);
     const Moment moment = ParseMoment(words, 0);
     std::int16_t ascendant = 0;
@@ -52,6 +65,7 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
     }
     const orvanel::ChartSlot& slot = orvanel::SlotAt(program, 1);
     const orvanel::PositionCaptions captions = orvanel::PositionLabelTexts(slot);
+    if (pictureFile) WriteWheel(slot, *pictureFile);
 
     JsonWriter json;
     json.BeginObject();

@@ -1,12 +1,20 @@
-// orvanel-calc: the headless companion of Orvanel and rorev; runs one command line and prints JSON.
+// orvanel-calc: the headless companion of Orvanel and rorev; runs one command line and prints JSON,
+// writing the pictures asked for with Qt.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "command.h"
 #include "conceptplane/data_folder.h"
+#include "qt_picture_writer.h"
 
 int main(int argc, char** argv) {
+    calc::QtPictureWriter pictures;
+    calc::SetPictureWriter([&pictures](const calc::Picture& picture, const calc::PictureFile& file) {
+        return pictures.Write(picture, file);
+    });
     const std::vector<std::string> words(argv + 1, argv + argc);
-    return calc::RunCommandLine(words, std::cin, std::cout, std::cerr, cp::ResolveDataFolder());
+    const int status = calc::RunCommandLine(words, std::cin, std::cout, std::cerr, cp::ResolveDataFolder());
+    calc::SetPictureWriter({});
+    return status;
 }

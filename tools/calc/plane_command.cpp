@@ -12,6 +12,7 @@
 #include "conceptplane/zoom_box.h"
 #include "json_writer.h"
 #include "orvanel/vectors/nearest_concept.h"
+#include "picture_output.h"
 #include "subject_entry.h"
 
 namespace calc {
@@ -20,7 +21,12 @@ namespace {
 
 constexpr char kUsage[] =
     "plane (--orvanel | --rorev) sum|remainder X1 Y1 [...] | line X1 Y1 X2 Y2 [...] | lookup X Y | "
-    "nearest ANGLE RADIUS | describe";
+    "nearest ANGLE RADIUS | describe [--png|--svg|--pdf FILE, after sum, remainder or line]";
+
+// The side of the template picture in each program's main window, in twips.
+constexpr double kOrvanelPlaneTwips = 8310;
+constexpr double kRorevPlaneTwips = 5415;
+constexpr double kOrvanelGlyphPoints = 12;
 
 cp::Arithmetic TakeArithmetic(std::vector<std::string>& words) {
     const auto orvanel = std::find(words.begin(), words.end(), "--orvanel");
@@ -49,6 +55,12 @@ struct Plane {
     explicit Plane(cp::Arithmetic a, const std::string& dataDir)
         : view(a), workspace(a), concepts(OpenConcepts(dataDir)) {
         picture.SetScale(0, 0, cp::kTemplateScale, cp::kTemplateScale);
+        // As the window's picture shows it, for a picture file.
+        picture.SetForeColour(cp::kPlaneFore);
+        const bool orvanel = a == cp::Arithmetic::Orvanel;
+        if (orvanel) picture.SetFont(surface::Font{"Astrol", kOrvanelGlyphPoints, false, false});
+        const double side = (orvanel ? kOrvanelPlaneTwips : kRorevPlaneTwips) / kTwipsPerPixel;
+        picture.SetDesignPixels(side, side);
     }
     surface::DrawingSurface picture;
     cp::PlaneView view;
@@ -150,20 +162,33 @@ std::string Describe(const Plane& plane) {
     return json.Str();
 }
 
+// The plane after the operation, when a picture file was asked for.
+void WritePlane(const Plane& plane, const std::optional<PictureFile>& file) {
+    if (file) WritePicture(Picture{"", {&plane.picture}}, *file);
+}
+
 std::string PlaneDocument(std::vector<std::string> words, const std::string& dataDir) {
     const cp::Arithmetic arithmetic = TakeArithmetic(words);
+    const auto pictureFile = TakePictureOption(words);
     if (words.empty()) throw UsageError(std::string("missing operation; usage: ") + kUsage);
     const std::string& operation = words.front();
     if (operation == "sum" || operation == "remainder") {
         const auto points = ParsePoints(words, 1);
         Plane plane(arithmetic, dataDir);
-        return Result(plane, operation == "sum" ? cp::PlaneMode::Sum : cp::PlaneMode::Remainder, points);
+        std::string document =
+            Result(plane, operation == "sum" ? cp::PlaneMode::Sum : cp::PlaneMode::Remainder, points);
+        WritePlane(plane, pictureFile);
+        return document;
     }
     if (operation == "line") {
         const auto points = ParsePoints(words, 2);
         Plane plane(arithmetic, dataDir);
-        return Line(plane, points);
+        std::string document = Line(plane, points);
+        WritePlane(plane, pictureFile);
+        return document;
     }
+    if (pictureFile)
+        throw UsageError("a picture file goes with sum, remainder or line; usage: " + std::string(kUsage));
     if (operation == "lookup") {
         ExpectWordCount(words, 3, "plane (--orvanel | --rorev) lookup X Y");
         const surface::Point at{ParseReal(words[1], "X"), ParseReal(words[2], "Y")};
