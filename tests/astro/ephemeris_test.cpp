@@ -1,7 +1,9 @@
 // ComputeEphemeris: the date rule, the order of the orbit lookups, the positions text, the marks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "astro_fixtures.h"
 #include "conceptplane/faults.h"
@@ -83,24 +85,52 @@ TEST(OrbitLookups, NineteenPerComputationInTheMethodsOrder) {
     EXPECT_EQ(reads[36], 9 * kOrbitBlock + 12);
 }
 
-TEST(PositionsText, FieldsDigitsAndMarks) {
-    EphemerisFiles files(SourceData(""));
-    Program p;
-    for (const std::int16_t year :
-         {std::int16_t{1900}, std::int16_t{1950}, std::int16_t{2001}, std::int16_t{2100}}) {
-        const cp::Text text = ComputeEphemeris(p, files, year, 6, 15, 12, 0);
-        ASSERT_EQ(text.size(), 48u) << year;
-        for (std::size_t k = 1; k <= 12; ++k) {
-            const cp::Text digits = text.substr(4 * k - 4, 3);
-            for (char32_t c : digits)
-                EXPECT_TRUE(c >= U'0' && c <= U'9') << year << " field " << k;
-            const char32_t mark = text[4 * k - 1];
-            EXPECT_TRUE(mark == kDirectMark || mark == kRetrogradeMark);
-        }
-        for (std::size_t never : {3, 7, 43})  // the Sun, the Moon and Lilith never go back
-            EXPECT_EQ(text[never], kDirectMark) << never;
-        EXPECT_EQ(text[47], kRetrogradeMark);  // the node
+namespace {
+
+// Whether `text` is a whole positions text: twelve fields of three digits 000..360 and a motion mark,
+// the Sun, the Moon and Lilith direct and the node retrograde.
+::testing::AssertionResult IsPositionsText(const cp::Text& text) {
+    if (text.size() != 48) return ::testing::AssertionFailure() << "length " << text.size();
+    for (std::size_t k = 1; k <= 12; ++k) {
+        const std::string digits = cp::ToUtf8(text.substr(4 * k - 4, 3));
+        const bool allDigits =
+            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!allDigits || std::stoi(digits) > 360)
+            return ::testing::AssertionFailure() << "field " << k << " " << digits;
+        const char32_t mark = text[4 * k - 1];
+        if (mark != kDirectMark && mark != kRetrogradeMark)
+            return ::testing::AssertionFailure() << "mark " << k;
     }
+    for (std::size_t never : {3, 7, 43})  // the Sun, the Moon and Lilith never go back
+        if (text[never] != kDirectMark) return ::testing::AssertionFailure() << "mark at " << never;
+    if (text[47] != kRetrogradeMark) return ::testing::AssertionFailure() << "node mark";
+    return ::testing::AssertionSuccess();
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+}  // namespace
+
+// Every day of eight centuries with the shipped tables, at a clock time that changes from day to day.
+TEST(PositionsText, EveryDayFrom1600To2400HasValidFields) {
+    EphemerisFiles files(SourceData(""));
+    const EphemerisData data = files.Load();
+    int days = 0;
+    for (int y = 1600; y <= 2400; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= DaysInMonth(y, m); ++d, ++days) {
+                const auto hour = static_cast<std::int16_t>(days % 24);
+                const EphemerisResult r =
+                    EphemerisFor(data, static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
+                                 static_cast<std::int16_t>(d), hour, 30);
+                ASSERT_TRUE(IsPositionsText(r.positions)) << y << "-" << m << "-" << d;
+                ASSERT_EQ(r.ascendantBuffer.size(), 3u) << y << "-" << m << "-" << d;
+            }
+    EXPECT_EQ(days, 292560);
 }
 
 TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
