@@ -8,7 +8,7 @@ packages=(
     python3 python3-fonttools
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre
     xvfb xauth imagemagick
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev valgrind
 )
 missing=()
 for p in "${packages[@]}"; do
