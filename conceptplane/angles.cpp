@@ -37,12 +37,7 @@ double HypotWhole(std::int32_t a, std::int32_t b) {
 
 double AngleMath::AngleOf(double x, double y) const {
     const double divisor = x + 0.001;
-    double a;
-    if (divisor == 0.0) {
-        a = y == 0.0 ? 0.0 : 90.0;
-    } else {
-        a = std::atan(std::fabs(y / divisor)) / degToRad;
-    }
+    const double a = divisor == 0.0 ? (y == 0.0 ? 0.0 : 90.0) : std::atan(std::fabs(y / divisor)) / degToRad;
     if (x >= 0 && y >= 0) return a;
     if (x < 0 && y >= 0) return 180.0 - a;
     if (x < 0 && y < 0) return 180.0 + a;

@@ -15,15 +15,15 @@ namespace cp {
 extern const std::array<Text, 8> kLevelNames;
 
 struct StructureLevel {
-    int level;
-    float radius;         // the level's radius: its arc length on the meridian
-    std::int32_t px, py;  // where the arc ends on the picture
-    Text line;            // the list line: name in 12, " ", arc "00000", "  ", px "00000"
+    int level = 0;
+    float radius = 0;             // the level's radius: its arc length on the meridian
+    std::int32_t px = 0, py = 0;  // where the arc ends on the picture
+    Text line;                    // the list line: name in 12, " ", arc "00000", "  ", px "00000"
 };
 
 struct StructureFigure {
-    std::int32_t h;                      // half the picture's height
-    float meridianRadius;                // 10396 / 3.141592
+    std::int32_t h = 0;                  // half the picture's height
+    float meridianRadius = 0;            // 10396 / 3.141592
     std::vector<StructureLevel> levels;  // levels 2..7
 };
 

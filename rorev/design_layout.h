@@ -23,9 +23,9 @@ class DesignLayout {
 
   private:
     struct Entry {
-        QWidget* control;
+        QWidget* control = nullptr;
         TwipsRect design;
-        double userWidth, userHeight;
+        double userWidth = 0, userHeight = 0;
     };
     std::vector<Entry> entries_;
 };

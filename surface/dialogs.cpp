@@ -8,7 +8,8 @@ Dialogs* installed = nullptr;
 
 Dialogs& UseDialogs() {
     static QtDialogs qtDialogs;
-    return installed ? *installed : qtDialogs;
+    if (installed) return *installed;
+    return qtDialogs;
 }
 
 void SetDialogs(Dialogs* dialogs) {

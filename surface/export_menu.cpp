@@ -44,13 +44,15 @@ QMenu* AddExportMenu(QMainWindow* window, const QString& indent, ExportParts par
     QMenu* menu = window->menuBar()->addMenu(indent + QStringLiteral("E&xportar"));
     menu->setObjectName(QStringLiteral("mnuExportar"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuExportar"));
-    for (QAction* a : MakeCommands(window, std::move(parts)))
+    const std::vector<QAction*> commands = MakeCommands(window, std::move(parts));
+    for (QAction* a : commands)
         menu->addAction(a);
     return menu;
 }
 
 void AddExportCommands(QWidget* window, ExportParts parts) {
-    for (QAction* a : MakeCommands(window, std::move(parts)))
+    const std::vector<QAction*> commands = MakeCommands(window, std::move(parts));
+    for (QAction* a : commands)
         window->addAction(a);
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -45,10 +45,11 @@ QBrush BrushFor(const Primitive& p) {
 // Maps user coordinates onto the target rectangle.
 class Mapping {
   public:
-    Mapping(const DrawingSurface& s, const QRectF& target) : scale_(s.Scale()), target_(target) {
-        sx_ = target.width() / scale_.width;
-        sy_ = target.height() / scale_.height;
-        textScale_ = 1;
+    Mapping(const DrawingSurface& s, const QRectF& target)
+        : scale_(s.Scale()),
+          target_(target),
+          sx_(target.width() / scale_.width),
+          sy_(target.height() / scale_.height) {
         if (s.DesignPixelWidth() > 0) textScale_ = target.width() / s.DesignPixelWidth();
         if (s.DesignPixelHeight() > 0)
             textScale_ = std::min(textScale_, target.height() / s.DesignPixelHeight());
@@ -64,7 +65,8 @@ class Mapping {
   private:
     UserScale scale_;
     QRectF target_;
-    double sx_, sy_, textScale_;
+    double sx_, sy_;
+    double textScale_ = 1;
 };
 
 // SVG files name a font without embedding it, and the symbol font is installed nowhere else.

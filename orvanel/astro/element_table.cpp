@@ -50,8 +50,8 @@ std::vector<double> ReadNumberItems(std::string_view bytes, std::size_t wanted) 
 }
 
 ElementTable ParseElementTable(std::string_view bytes) {
-    const std::vector<double> items = ReadNumberItems(bytes, kBodies * kElements);
-    if (items.size() < kBodies * kElements) throw cp::DataFault(kEphemerisFileMessage);
+    const std::vector<double> items = ReadNumberItems(bytes, kElementValues);
+    if (items.size() < kElementValues) throw cp::DataFault(kEphemerisFileMessage);
     ElementTable table;
     std::size_t next = 0;
     for (int e = 1; e <= kElements; ++e) {

@@ -11,6 +11,7 @@ namespace orvanel {
 
 inline constexpr int kBodies = 10;
 inline constexpr int kElements = 7;
+inline constexpr std::size_t kElementValues = std::size_t{kBodies} * kElements;
 
 // Element numbers.
 enum Element : int {
@@ -30,9 +31,9 @@ class ElementTable {
 
   private:
     static std::size_t Index(int element, int body) {
-        return static_cast<std::size_t>((element - 1) * kBodies + (body - 1));
+        return static_cast<std::size_t>(element - 1) * kBodies + static_cast<std::size_t>(body - 1);
     }
-    std::array<double, kBodies * kElements> values_{};
+    std::array<double, kElementValues> values_{};
 };
 
 // The number items of a sequential text file: separated by commas, blanks, tabs or line ends (blanks

@@ -143,8 +143,8 @@ void Form9Cycles::reticula() {
     text1_->hide();
     surface::DrawingSurface& s = picture_->Surface();
     s.SetDrawStyle(surface::kDotted);
-    for (double day = kFirstDay; day <= kLastDay; ++day)
-        s.LineAbs({day, kTop}, {day, kBottom});
+    for (int i = 0; kFirstDay + i <= kLastDay; ++i)
+        s.LineAbs({kFirstDay + i, kTop}, {kFirstDay + i, kBottom});
     s.SetDrawStyle(surface::kSolid);
     using Segment = std::pair<surface::Point, surface::Point>;
     const std::array<Segment, 6> frame = {{

@@ -20,7 +20,7 @@ cp::Text DegreeInSign(std::int32_t longitude) {
 }
 
 bool IsRetrograde(const ChartSlot& chart, int point) {
-    return cp::Mid(chart.ephemerisText, static_cast<std::size_t>(4 * point), 1) ==
+    return cp::Mid(chart.ephemerisText, 4 * static_cast<std::size_t>(point), 1) ==
            cp::Text(1, kRetrogradeMark);
 }
 

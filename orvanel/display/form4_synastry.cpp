@@ -33,13 +33,13 @@ QFont Astrol12() {
 
 // A subject's column: its heading, its points and its house cusps.
 struct ColumnDesign {
-    const char* heading;
+    const char* heading = nullptr;
     QRect headingTwips;
-    const char* points;
+    const char* points = nullptr;
     QRect pointsTwips;
-    const char* casas;
+    const char* casas = nullptr;
     QRect casasTwips;
-    const char* houses;
+    const char* houses = nullptr;
     QRect housesTwips;
 };
 

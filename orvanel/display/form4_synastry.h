@@ -33,15 +33,15 @@ class Form4Synastry : public WorkingWindow {
   private:
     void HideCrossList();
 
-    surface::PictureWidget* picture_;
-    QLabel* innerHeading_;
-    QLabel* innerPoints_;
-    QLabel* innerHouses_;
-    QLabel* outerHeading_;
-    QLabel* outerPoints_;
-    QLabel* outerHouses_;
-    QLabel* crossHeading_;
-    QListWidget* crossList_;
+    surface::PictureWidget* picture_ = nullptr;
+    QLabel* innerHeading_ = nullptr;
+    QLabel* innerPoints_ = nullptr;
+    QLabel* innerHouses_ = nullptr;
+    QLabel* outerHeading_ = nullptr;
+    QLabel* outerPoints_ = nullptr;
+    QLabel* outerHouses_ = nullptr;
+    QLabel* crossHeading_ = nullptr;
+    QListWidget* crossList_ = nullptr;
 };
 
 }  // namespace orvanel

@@ -48,15 +48,15 @@ class Form7Vectors : public WorkingWindow {
     QString Caption() const;
 
     PlaneSession& plane_;
-    surface::PictureWidget* picture1_;
-    surface::PictureWidget* picture2_;
-    QLineEdit* readouts_[4];
-    QLabel* label1_;
-    QListWidget* list1_;
-    QListWidget* list3_;
-    QListWidget* list4_;
-    QListWidget* list5_;
-    QListWidget* listaPlanetas_;
+    surface::PictureWidget* picture1_ = nullptr;
+    surface::PictureWidget* picture2_ = nullptr;
+    QLineEdit* readouts_[4]{};
+    QLabel* label1_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QListWidget* list3_ = nullptr;
+    QListWidget* list4_ = nullptr;
+    QListWidget* list5_ = nullptr;
+    QListWidget* listaPlanetas_ = nullptr;
     // The caption of the mode last chosen here, which the mode label shows again after a body's
     // analysis replaced it with the Sun's note.
     QString modeCaption_;

@@ -49,14 +49,14 @@ class Form8VectorsTwo : public WorkingWindow {
     void RedrawBoth();
 
     PlaneSession& plane_;
-    surface::PictureWidget* pictures_[2];
-    surface::PictureWidget* picture3_;
-    QLabel* readouts_[2][2];  // per plane: angle, radius
-    QLabel* titles_[2];
-    QListWidget* list1_;
-    QListWidget* list2_;
-    QListWidget* list3_;
-    QListWidget* list4_;
+    surface::PictureWidget* pictures_[2]{};
+    surface::PictureWidget* picture3_ = nullptr;
+    QLabel* readouts_[2][2]{};  // per plane: angle, radius
+    QLabel* titles_[2]{};
+    QListWidget* list1_ = nullptr;
+    QListWidget* list2_ = nullptr;
+    QListWidget* list3_ = nullptr;
+    QListWidget* list4_ = nullptr;
 };
 
 }  // namespace orvanel

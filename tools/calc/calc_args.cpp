@@ -45,6 +45,7 @@ std::int16_t ParseInt16(const std::string& word, std::string_view what) {
     while (start + 1 < word.size() && word[start] == '0')
         ++start;
     const bool negative = word[0] == '-';
+    // cppcheck-suppress knownConditionTrueFalse ; it loses track of start after the loop above
     if (word.size() - start > 5)
         throw UsageError(std::string(what) + " is outside -32768..32767: " + Quoted(word));
     const long magnitude = std::stol(word.substr(start));
