@@ -8,7 +8,7 @@ packages=(
     python3 python3-fonttools
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre
     xvfb xauth imagemagick
-    clang-14 libclang-rt-14-dev valgrind
+    clang-14 libclang-rt-14-dev valgrind clang-tidy-14 cppcheck
 )
 missing=()
 for p in "${packages[@]}"; do
