@@ -1,11 +1,14 @@
 // The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
 // the menu's actions, and the end of the program.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTest>
 
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
+#include "real_input.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
@@ -59,6 +62,47 @@ TEST_F(MainWindows, MainMenuLabelsChangeColourUnderThePointer) {
                         {"Label2", "Salir del programa", pale, QColor(255, 0, 255)}});
     // The cycles entry is there exactly when a cycles window is installed.
     EXPECT_EQ(Find<QLabel>(menu, "Label5") != nullptr, windows_->HasOpener(WindowId::Cycles));
+}
+
+// From the keyboard: nothing lit at the opening, then Tab and Shift+Tab go round the labels that act
+// in reading order, the focused one in its hover colour; Enter or Space acts.
+TEST_F(MainWindows, TabGoesRoundTheMenuLabelsAndEnterOrSpaceActs) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    const QColor cyan(0, 255, 255), pale(255, 255, 128);
+    std::vector<LabelCase> order = {{"Label12", "", QColor(192, 192, 255), pale},
+                                    {"Label1", "", cyan, pale},
+                                    {"Label4", "", cyan, pale},
+                                    {"Label2", "", pale, QColor(255, 0, 255)}};
+    if (windows_->HasOpener(WindowId::Cycles)) order.insert(order.begin() + 2, {"Label5", "", cyan, pale});
+    const auto lit = [&] {
+        std::string names;
+        for (const LabelCase& c : order)
+            if (ForeColour(Find<QLabel>(menu, c.name)) == c.hover) names += c.name;
+        return names;
+    };
+    EXPECT_EQ(lit(), "");
+    for (std::size_t i = 0; i <= order.size(); ++i) {
+        real_input::PressKey(Qt::Key_Tab);
+        EXPECT_EQ(lit(), order[i % order.size()].name) << i;
+    }
+    real_input::PressKey(Qt::Key_Tab, Qt::ShiftModifier);  // from the first back to the last
+    EXPECT_EQ(lit(), order.back().name);
+
+    real_input::PressKey(Qt::Key_Tab);
+    real_input::PressKey(Qt::Key_Tab);
+    real_input::PressKey(Qt::Key_Return);  // "Carta Astral" with no subject
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+
+    Form1Splash& splash = windows_->Splash();
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    real_input::PressKey(Qt::Key_Tab);
+    EXPECT_EQ(ForeColour(Find<QLabel>(splash, "Label3")), QColor(255, 0, 0));
+    real_input::PressKey(Qt::Key_Space);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(menu.isVisible());
 }
 
 TEST_F(MainWindows, ChartAndSynastryNeedTheirSubjects) {
