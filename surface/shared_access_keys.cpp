@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QShortcutEvent>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace surface {
@@ -16,9 +17,10 @@ namespace {
 
 // The visible menu bars of a window, top row first (working windows wrap their items onto two).
 std::vector<QMenuBar*> BarsOf(QWidget* window) {
+    const QList<QMenuBar*> all = window->findChildren<QMenuBar*>();
     std::vector<QMenuBar*> bars;
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-        if (bar->isVisible()) bars.push_back(bar);
+    std::copy_if(all.begin(), all.end(), std::back_inserter(bars),
+                 [](const QMenuBar* bar) { return bar->isVisible(); });
     std::sort(bars.begin(), bars.end(), [window](const QMenuBar* a, const QMenuBar* b) {
         return a->mapTo(window, QPoint()).y() < b->mapTo(window, QPoint()).y();
     });

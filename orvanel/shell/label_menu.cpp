@@ -49,9 +49,9 @@ bool LabelMenu::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::MouseMove) RestAll();
         return false;
     }
-    for (const Entry& e : entries_)
-        if (e.label == watched) return OnLabelEvent(e, event);
-    return false;
+    const auto entry = std::find_if(entries_.begin(), entries_.end(),
+                                    [watched](const Entry& e) { return e.label == watched; });
+    return entry != entries_.end() && OnLabelEvent(*entry, event);
 }
 
 bool LabelMenu::OnLabelEvent(const Entry& e, QEvent* event) {

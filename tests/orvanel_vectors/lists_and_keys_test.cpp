@@ -162,7 +162,7 @@ TEST_F(HandsTest, ASharedAccessKeyHighlightsAndEnterRuns) {
         return names.toStdString();
     };
     const Row rows[] = {
-        {"Form7 R: \"Vector &Restante\", then \"Conceptos en la &recta\" on the second row",
+        {"Form7 R: \"Vector &Restante\", then \"Conceptos en la &recta\"",
          [this]() -> QWidget& { return OpenForm7(); }, Qt::Key_R, 2, "Form7 Conceptos en la recta"},
         {"Form7 T: \"Carta As&tral\" first", [this]() -> QWidget& { return OpenForm7(); }, Qt::Key_T, 1,
          "Form3 "},
