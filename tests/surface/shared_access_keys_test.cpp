@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <map>
 
 #include "surface/shared_access_keys.h"
 
@@ -54,74 +55,48 @@ struct MenuWindow {
     }
 };
 
-struct Step {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-};
-constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier, kNone = Qt::NoModifier;
-
-struct Case {
-    const char* why;
-    std::vector<Step> keys;
-    QString highlighted;  // afterwards
-    QStringList run;
-    bool fieldFocused;  // the text field has the focus afterwards
-};
-
 }  // namespace
 
+// Keys: "^c" is Alt+C, "g" is G alone, "\n" Enter, " " Space, "\x1b" Escape.
 TEST(SharedAccessKeys, APressHighlightsAndEnterOrSpaceRuns) {
-    const Case cases[] = {
-        {"a shared key highlights the first item and runs nothing",
-         {{Qt::Key_C, kAlt}},
-         "Aspectos &cruzados",
-         {},
-         false},
-        {"pressed again it moves to the next item",
-         {{Qt::Key_C, kAlt}, {Qt::Key_C, kAlt}},
-         "&Carta Astral",
-         {},
-         false},
-        {"and from the last back to the first",
-         {{Qt::Key_C, kAlt}, {Qt::Key_C, kAlt}, {Qt::Key_C, kAlt}},
-         "Aspectos &cruzados",
-         {},
-         false},
+    const struct {
+        const char* why;
+        const char* keys;
+        QString highlighted;  // afterwards
+        QStringList run;
+        bool fieldFocused;  // the text field has the focus afterwards
+    } cases[] = {
+        {"a shared key highlights the first item and runs nothing", "^c", "Aspectos &cruzados", {}, false},
+        {"pressed again it moves to the next item", "^c^c", "&Carta Astral", {}, false},
+        {"and from the last back to the first", "^c^c^c", "Aspectos &cruzados", {}, false},
         {"Enter runs the highlighted item and gives the focus back",
-         {{Qt::Key_C, kAlt}, {Qt::Key_Return, kNone}},
+         "^c\n",
          "",
          {"Aspectos &cruzados"},
          true},
-        {"Space runs it too",
-         {{Qt::Key_C, kAlt}, {Qt::Key_C, kAlt}, {Qt::Key_Space, kNone}},
-         "",
-         {"&Carta Astral"},
-         true},
-        {"Escape runs nothing and gives the focus back",
-         {{Qt::Key_C, kAlt}, {Qt::Key_Escape, kNone}},
-         "",
-         {},
-         true},
-        {"the highlight moves on to the second row of items",
-         {{Qt::Key_R, kAlt}, {Qt::Key_R, kAlt}, {Qt::Key_Return, kNone}},
-         "",
-         {"Conceptos en la &recta"},
-         true},
+        {"Space runs it too", "^c^c ", "", {"&Carta Astral"}, true},
+        {"Escape runs nothing and gives the focus back", "^c\x1b", "", {}, true},
+        {"the highlight moves on to the second row of items", "^r^r\n", "", {"Conceptos en la &recta"}, true},
         // (Qt's bar shows the item highlighted for a moment after running it.)
-        {"a key of one item alone runs it at once", {{Qt::Key_V, kAlt}}, "&Vectores", {"&Vectores"}, true},
-        {"inside a menu Qt already moves between items sharing a key (from the first, highlighted on "
-         "opening), and Enter runs",
-         {{Qt::Key_X, kAlt}, {Qt::Key_G, kNone}, {Qt::Key_Return, kNone}},
+        {"a key of one item alone runs it at once", "^v", "&Vectores", {"&Vectores"}, true},
+        {"inside a menu Qt already moves to the next item sharing a key, and Enter runs",
+         "^xg\n",
          "",
          {"&Grabar"},
          true},
     };
-    for (const Case& c : cases) {
+    const std::map<char, Qt::Key> special = {
+        {'\n', Qt::Key_Return}, {' ', Qt::Key_Space}, {'\x1b', Qt::Key_Escape}};
+    for (const auto& c : cases) {
         MenuWindow w;
-        for (const Step& step : c.keys) {
+        for (const char* k = c.keys; *k != '\0'; ++k) {
+            const bool alt = *k == '^';
+            if (alt) ++k;
+            const Qt::Key key =
+                special.count(*k) ? special.at(*k) : static_cast<Qt::Key>(Qt::Key_A + (*k - 'a'));
             QWidget* target = QApplication::activePopupWidget();
-            if (target == nullptr) target = QApplication::focusWidget();
-            QTest::keyClick(target, static_cast<Qt::Key>(step.key), step.modifiers);
+            QTest::keyClick(target ? target : QApplication::focusWidget(), key,
+                            alt ? Qt::AltModifier : Qt::NoModifier);
         }
         EXPECT_EQ(w.Highlighted(), c.highlighted) << c.why;
         EXPECT_EQ(w.run, c.run) << c.why;
