@@ -51,10 +51,14 @@ class SharedAccessKeys : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
-            case QEvent::Shortcut:
-                if (auto* bar = qobject_cast<QMenuBar*>(watched))
-                    return OnShortcut(bar, static_cast<QShortcutEvent*>(event)->key());
+            case QEvent::Shortcut: {
+                auto* bar = qobject_cast<QMenuBar*>(watched);
+                if (bar != nullptr && OnShortcut(bar, static_cast<QShortcutEvent*>(event)->key()))
+                    return true;
+                // Any other command runs as Qt has it, the highlight given up first.
+                if (highlighted_ != nullptr) Leave(true);
                 return false;
+            }
             case QEvent::KeyPress:
                 return watched == highlighted_ && OnKey(static_cast<QKeyEvent*>(event)->key());
             case QEvent::MouseButtonPress:
@@ -119,10 +123,16 @@ class SharedAccessKeys : public QObject {
         return false;  // arrows and letters move the highlight as the bar has them
     }
 
-    // A menu under the highlight opens as its own key would open it, over the focus as it was.
+    // A menu under the highlight opens as its own key would open it, its first item highlighted, over
+    // the focus as it was.
     void Open(QMenuBar* bar, QAction* action) {
         Leave(true);
         bar->setActiveAction(action);
+        const QList<QAction*> items = action->menu()->actions();
+        const auto first = std::find_if(items.begin(), items.end(), [](const QAction* item) {
+            return item->isVisible() && item->isEnabled() && !item->isSeparator();
+        });
+        if (first != items.end()) action->menu()->setActiveAction(*first);
     }
 
     // The highlight cleared; the focus back where the first press found it when `restoreFocus`.

@@ -31,12 +31,14 @@ struct MenuWindow {
         rows->addWidget(second);
         rows->addWidget(field);
         window.setCentralWidget(central);
-        for (const char* caption : {"Aspectos &cruzados", "&Vectores", "&Carta Astral", "Vector &Restante"})
+        for (const char* caption :
+             {"Aspectos &cruzados", "&Vectores", "&Carta Astral", "Vector &Restante", "&Abrir"})
             Add(window.menuBar(), caption);
         Add(second, "Conceptos en la &recta");
         QMenu* menu = window.menuBar()->addMenu("E&xportar");
         for (const char* caption : {"&Guardar imagen", "&Grabar", "&Imprimir"})
             Add(menu, caption);
+        Add(window.menuBar()->addMenu("&Ayuda"), "&Instrucciones");
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -79,6 +81,12 @@ TEST(SharedAccessKeys, APressHighlightsAndEnterOrSpaceRuns) {
         {"the highlight moves on to the second row of items", "^r^r\n", "", {"Conceptos en la &recta"}, true},
         // (Qt's bar shows the item highlighted for a moment after running it.)
         {"a key of one item alone runs it at once", "^v", "&Vectores", {"&Vectores"}, true},
+        {"even while another item is highlighted", "^c^v", "&Vectores", {"&Vectores"}, true},
+        {"a menu sharing the key opens when the highlight comes to it",
+         "^a^a\n",
+         "",
+         {"&Instrucciones"},
+         true},
         {"inside a menu Qt already moves to the next item sharing a key, and Enter runs",
          "^xg\n",
          "",
