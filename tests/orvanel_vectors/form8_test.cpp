@@ -179,7 +179,7 @@ TEST_F(Form8Test, ExportsBothPlanesSideBySideUnderTheTitle) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("planes.png"));
     dialogs_.PushText(path);
-    f.findChild<QAction*>(QStringLiteral("mnuGuardarImagen"))->trigger();
+    Choose(f, "mnuGuardarImagen");
     const QImage image(path);
     const auto& one = Plane(f, 1);
     ASSERT_FALSE(image.isNull());
