@@ -12,6 +12,7 @@
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/choice_list.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"

@@ -1,7 +1,6 @@
 #include "orvanel/display/form4_synastry.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/cross_aspect_texts.h"
@@ -11,6 +10,7 @@
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/choice_list.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
@@ -90,9 +90,7 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
     SetBackColour(crossHeading_, Qt::black);
     crossHeading_->setWordWrap(false);
     crossList_ = AddList(client, "List1", {840, 720, 6255, 5580}, courier, Qt::black, Qt::white);
-    connect(crossList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) List1_Click();
-    });
+    connect(crossList_, &surface::ChoiceList::chosen, this, [this] { List1_Click(); });
     HideCrossList();
 
     AddMenuItem("mnuAlternar", QStringLiteral("           &Alternar sinastrias"),
@@ -157,9 +155,7 @@ void Form4Synastry::mnuAlternar_Click() {
 void Form4Synastry::mnuCruzados_Click() {
     CrossAspectList cross;
     if (!RunGuarded(kCaption, [&] { cross = ListCrossAspects(windows_.State().program); })) return;
-    const QSignalBlocker quiet(crossList_);  // refilling the list is no click on it
     FillList(crossList_, cross.items);
-    crossList_->setCurrentRow(-1);
     SetCaption(crossHeading_, cross.heading);
     crossList_->show();
     crossHeading_->show();

@@ -14,6 +14,7 @@
 #include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -98,13 +99,14 @@ void Form7Vectors::BuildControls() {
     for (int k = 1; k <= kMovingPoints; ++k)
         listaPlanetas_->addItem(ToQt(GlyphAt(PointGlyphs, k)));
     listaPlanetas_->hide();
-    OnListClick(listaPlanetas_, [this](const QString& glyph) { ListaPlanetas_Click(glyph); });
+    connect(listaPlanetas_, &surface::ChoiceList::chosen, this,
+            [this](const QString& glyph) { ListaPlanetas_Click(glyph); });
 
     list1_ = AddList(client, "List1", lists, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
     list4_ = AddList(client, "List4", {240, 240, 7830, 7830}, Font("Courier", 9.75), Qt::black, Qt::white);
     list4_->hide();
-    OnListClick(list4_, [this](const QString&) { list4_->hide(); });
+    connect(list4_, &surface::ChoiceList::chosen, this, [this] { list4_->hide(); });
 }
 
 void Form7Vectors::BuildMenus() {
@@ -159,7 +161,6 @@ void Form7Vectors::mnuAstrales_Click() {
     if (!RunGuarded(kWindowCaption,
                     [&] { items = ListAstralConcepts(plane_.program, plane_.concepts, plane_.workspace); }))
         return;
-    const QSignalBlocker quiet(list4_);
     FillList(list4_, items);
     list4_->show();
     list4_->raise();

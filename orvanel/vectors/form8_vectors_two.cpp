@@ -11,6 +11,7 @@
 #include "orvanel/shell/windows.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -81,7 +82,7 @@ void Form8VectorsTwo::BuildControls() {
     list2_ = AddList(client, "List2", {1980, 5880, 5880, 2370}, Font("Astrol", 15.75), Qt::white, Qt::black);
     list1_ = AddList(client, "List1", {1980, 5880, 5880, 2370}, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
-    OnListClick(list1_, [this](const QString&) {
+    connect(list1_, &surface::ChoiceList::chosen, this, [this] {
         list1_->hide();
         list2_->show();
     });

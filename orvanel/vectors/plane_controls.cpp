@@ -54,26 +54,12 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
     return button;
 }
 
-void OnListClick(QListWidget* list, std::function<void(const QString&)> click) {
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [list, click = std::move(click)](int row) {
-        if (row < 0) return;
-        // The handler may refill or hide this very list: take the text first.
-        const QString text = list->item(row)->text();
-        {
-            const QSignalBlocker quiet(list);
-            list->setCurrentRow(-1);
-        }
-        click(text);
-    });
-}
-
 void ShowAddPointOutcome(const cp::AddPointOutcome& outcome, const QString& caption, QListWidget* lineList) {
     if (outcome.refusal) {
         surface::UseDialogs().Message(QString::fromStdString(*outcome.refusal), caption,
                                       surface::Buttons::Ok);
     }
     if (outcome.onLine) {
-        const QSignalBlocker quiet(lineList);
         FillList(lineList, *outcome.onLine);
         lineList->show();
         lineList->raise();

@@ -32,7 +32,7 @@ class ChartExport : public WindowTest {
     Form3Chart& Form() { return windows_->Chart(); }
     void Run(const char* command, const QString& answer) {
         dialogs_.PushText(answer);
-        Form().findChild<QAction*>(QLatin1String(command))->trigger();
+        Choose(Form(), command);
     }
     QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
     // The wheel of 8100 twips square under the caption line, at twice that size.
