@@ -2,5 +2,6 @@
 # plain C++; orvanel-calc draws the wheel too.
 target_sources(orvanel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/chart_wheel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/synastry_wheel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/chart_texts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cross_aspect_texts.cpp)

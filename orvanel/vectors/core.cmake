@@ -4,4 +4,5 @@ target_sources(orvanel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/chart_vectors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/nearest_concept.cpp
     ${CMAKE_CURRENT_LIST_DIR}/astral_concepts.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/analyse_point.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/analyse_point.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/chart_layer.cpp)
