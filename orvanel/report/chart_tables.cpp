@@ -1,5 +1,7 @@
 #include "orvanel/report/chart_tables.h"
 
+#include <iterator>
+
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/astral_concepts.h"
@@ -20,11 +22,16 @@ std::vector<Cell> SignCells(std::int32_t longitude) {
 }
 
 bool Retrograde(const ChartSlot& chart, std::int32_t point) {
-    return cp::Mid(chart.ephemerisText, static_cast<std::size_t>(4 * point), 1) == U"!";
+    return cp::Mid(chart.ephemerisText, 4 * static_cast<std::size_t>(point), 1) == U"!";
 }
 
 std::vector<Column> SignColumns() {
     return {{U"", 0.7, Align::Centre}, {U"Signo", 2.7}, {U"Grado", 1.7, Align::Right}};
+}
+
+template <class T>
+void Append(std::vector<T>& to, std::vector<T> more) {
+    to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
 
 cp::Text Owned(const cp::Text& phrase, const cp::Text& owner) {
@@ -51,13 +58,11 @@ cp::Text AspectSentence(std::int32_t first, std::int32_t kind, std::int32_t seco
 Table PositionsTable(const ChartSlot& chart) {
     Table table;
     table.columns = {{U"", 0.7, Align::Centre}, {U"Punto", 3}};
-    for (const Column& c : SignColumns())
-        table.columns.push_back(c);
+    Append(table.columns, SignColumns());
     table.columns.push_back({U"Mov.", 1.4, Align::Centre});
     for (std::int32_t k = 1; k <= kAscendant; ++k) {
         std::vector<Cell> row = {{GlyphAt(PointGlyphs, k), Face::Glyph}, {NameAt(PlanetNames, k)}};
-        for (Cell& c : SignCells(chart.longitude[static_cast<std::size_t>(k)]))
-            row.push_back(std::move(c));
+        Append(row, SignCells(chart.longitude[static_cast<std::size_t>(k)]));
         row.push_back({k <= kMovingPoints && Retrograde(chart, k) ? U"Rx" : U"", Face::Strong});
         table.rows.push_back(std::move(row));
     }
@@ -67,12 +72,10 @@ Table PositionsTable(const ChartSlot& chart) {
 Table HousesTable(const ChartSlot& chart) {
     Table table;
     table.columns = {{U"", 0.7, Align::Centre}, {U"Casa", 2.4}};
-    for (const Column& c : SignColumns())
-        table.columns.push_back(c);
+    Append(table.columns, SignColumns());
     for (std::int32_t h = 1; h <= 12; ++h) {
         std::vector<Cell> row = {{GlyphAt(HouseGlyphs, h), Face::Glyph}, {NameAt(HouseNames, h - 1)}};
-        for (Cell& c : SignCells(chart.houseCusp[static_cast<std::size_t>(h)]))
-            row.push_back(std::move(c));
+        Append(row, SignCells(chart.houseCusp[static_cast<std::size_t>(h)]));
         table.rows.push_back(std::move(row));
     }
     return table;

@@ -29,14 +29,14 @@ void AddAspects(Document& doc, const ChartSlot& chart, const cp::Text& firstOwne
                 const cp::Text& secondOwner = {}) {
     Table table = AspectsTable(chart, firstOwner, secondOwner);
     if (table.rows.empty()) {
-        doc.blocks.push_back(Paragraph{U"No hay aspectos.", Face::Quiet});
+        doc.blocks.emplace_back(Paragraph{U"No hay aspectos.", Face::Quiet});
         return;
     }
-    doc.blocks.push_back(TableRow{{std::move(table)}});
+    doc.blocks.emplace_back(TableRow{{std::move(table)}});
 }
 
 void AddConcepts(Document& doc, const ChartSlot& chart, const cp::ConceptTable& concepts) {
-    doc.blocks.push_back(TableRow{{AstralConceptsTable(chart, concepts)}});
+    doc.blocks.emplace_back(TableRow{{AstralConceptsTable(chart, concepts)}});
 }
 
 const char32_t kWheelNote[] =
@@ -75,24 +75,24 @@ Document SubjectReport(const Program& program, std::int16_t slot, const cp::Text
     doc.facts = {U"Nacimiento: " + BirthMoment(chart), MadeOnFact(madeOn)};
     doc.footer = name + U" · " + BirthMoment(chart);
 
-    doc.blocks.push_back(Heading{U"Carta astral"});
+    doc.blocks.emplace_back(Heading{U"Carta astral"});
     Figure wheel{{ChartWheelPicture(chart)}, {kWheelNote}, kWheelWidth};
-    doc.blocks.push_back(std::move(wheel));
-    doc.blocks.push_back(Heading{U"Posiciones y casas"});
-    doc.blocks.push_back(TableRow{
+    doc.blocks.emplace_back(std::move(wheel));
+    doc.blocks.emplace_back(Heading{U"Posiciones y casas"});
+    doc.blocks.emplace_back(TableRow{
         {Captioned(PositionsTable(chart), U"Puntos", 0.54), Captioned(HousesTable(chart), U"Casas", 0.42)}});
-    doc.blocks.push_back(Heading{U"Aspectos"});
+    doc.blocks.emplace_back(Heading{U"Aspectos"});
     AddAspects(doc, chart);
 
-    doc.blocks.push_back(PageBreak{});
-    doc.blocks.push_back(Heading{U"Plano de conceptos"});
+    doc.blocks.emplace_back(PageBreak{});
+    doc.blocks.emplace_back(Heading{U"Plano de conceptos"});
     Figure plane{{PlanePicture(chart, false)},
                  {U"Los catorce vectores de la carta sobre el plano de conceptos"},
                  kPlaneWidth};
-    doc.blocks.push_back(std::move(plane));
-    doc.blocks.push_back(Paragraph{U"El vector suma de la carta " + ResultantText(chart) + U"."});
-    doc.blocks.push_back(Heading{U"Conceptos astrales"});
-    doc.blocks.push_back(Paragraph{kConceptsNote, Face::Quiet});
+    doc.blocks.emplace_back(std::move(plane));
+    doc.blocks.emplace_back(Paragraph{U"El vector suma de la carta " + ResultantText(chart) + U"."});
+    doc.blocks.emplace_back(Heading{U"Conceptos astrales"});
+    doc.blocks.emplace_back(Paragraph{kConceptsNote, Face::Quiet});
     AddConcepts(doc, chart, concepts);
     return doc;
 }
@@ -114,29 +114,29 @@ Document SynastryReport(const Program& program, const cp::Text& firstName, const
     doc.footer =
         firstName + U" (" + BirthMoment(first) + U") y " + secondName + U" (" + BirthMoment(second) + U")";
 
-    doc.blocks.push_back(Heading{U"Sinastría"});
+    doc.blocks.emplace_back(Heading{U"Sinastría"});
     Figure wheel{{SynastryWheelPicture(first, second)},
                  {U"Dentro, la carta de " + firstName + U"; fuera, los puntos y las casas de " + secondName +
                   U" (en rojo, su Ascendente)"},
                  kWheelWidth};
-    doc.blocks.push_back(std::move(wheel));
-    doc.blocks.push_back(Heading{U"Posiciones"});
-    doc.blocks.push_back(TableRow{{Captioned(PositionsTable(first), firstName, 0.48),
-                                   Captioned(PositionsTable(second), secondName, 0.48)}});
-    doc.blocks.push_back(Heading{U"Casas"});
-    doc.blocks.push_back(TableRow{
+    doc.blocks.emplace_back(std::move(wheel));
+    doc.blocks.emplace_back(Heading{U"Posiciones"});
+    doc.blocks.emplace_back(TableRow{{Captioned(PositionsTable(first), firstName, 0.48),
+                                      Captioned(PositionsTable(second), secondName, 0.48)}});
+    doc.blocks.emplace_back(Heading{U"Casas"});
+    doc.blocks.emplace_back(TableRow{
         {Captioned(HousesTable(first), firstName, 0.48), Captioned(HousesTable(second), secondName, 0.48)}});
-    doc.blocks.push_back(Heading{U"Aspectos cruzados"});
+    doc.blocks.emplace_back(Heading{U"Aspectos cruzados"});
     AddAspects(doc, SlotAt(cross, 3), firstName, secondName);
 
-    doc.blocks.push_back(PageBreak{});
-    doc.blocks.push_back(Heading{U"Plano de conceptos"});
+    doc.blocks.emplace_back(PageBreak{});
+    doc.blocks.emplace_back(Heading{U"Plano de conceptos"});
     Figure planes{{PlanePicture(first, true), PlanePicture(second, true)}, {firstName, secondName}, 1};
-    doc.blocks.push_back(std::move(planes));
-    doc.blocks.push_back(Paragraph{U"El vector suma de " + firstName + U" " + ResultantText(first) +
-                                   U"; el de " + secondName + U" " + ResultantText(second) + U"."});
+    doc.blocks.emplace_back(std::move(planes));
+    doc.blocks.emplace_back(Paragraph{U"El vector suma de " + firstName + U" " + ResultantText(first) +
+                                      U"; el de " + secondName + U" " + ResultantText(second) + U"."});
     for (const auto& [chart, name] : {std::pair{&first, firstName}, std::pair{&second, secondName}}) {
-        doc.blocks.push_back(Heading{U"Conceptos astrales de " + name});
+        doc.blocks.emplace_back(Heading{U"Conceptos astrales de " + name});
         AddConcepts(doc, *chart, concepts);
     }
     return doc;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "orvanel/report/page_style.h"
 #include "orvanel/report/text_measure.h"
@@ -32,10 +33,20 @@ double TableHeight(const Table& t) {
     return TableTop(t, true) + kRowHeight * static_cast<double>(t.rows.size());
 }
 
+// The least a figure is shrunk to, rather than moved to the next page.
+constexpr double kSmallestFigure = 0.75;
+
+double Ratio(const surface::DrawingSurface& p) {
+    return p.DesignPixelWidth() > 0 ? p.DesignPixelHeight() / p.DesignPixelWidth() : 1;
+}
+
+QFont CaptionFont() {
+    return SerifFont(kCaptionPoints, false, true);
+}
+
 double ShareSum(const Table& t) {
-    double sum = 0;
-    for (const Column& c : t.columns)
-        sum += c.share;
+    const double sum = std::accumulate(t.columns.begin(), t.columns.end(), 0.0,
+                                       [](double s, const Column& c) { return s + c.share; });
     return sum > 0 ? sum : 1;
 }
 
@@ -76,6 +87,13 @@ class Flow {
     double MinimalHeight(const Block& block) const;
     void Place(const Heading& heading, double keep);
     void Place(const Paragraph& paragraph);
+    struct FigureSize {
+        double total = 0;     // the width of the pictures and the gaps between them
+        double side = 0;      // the width of each picture
+        double pictures = 0;  // the height of the tallest picture
+        double height = 0;    // with the captions
+    };
+    FigureSize SizeOf(const Figure& figure, double scale) const;
     void Place(const Figure& figure);
     void Place(const TableRow& row);
     void PlaceTable(const Table& table, double left, double top, std::size_t from, std::size_t to,
@@ -129,10 +147,7 @@ double Flow::MinimalHeight(const Block& block) const {
         }
         return height;
     }
-    if (const auto* figure = std::get_if<Figure>(&block)) {
-        const double width = figure->width * kTextWidth;
-        return width / static_cast<double>(std::max<std::size_t>(1, figure->pictures.size()));
-    }
+    if (const auto* figure = std::get_if<Figure>(&block)) return SizeOf(*figure, kSmallestFigure).height;
     if (std::holds_alternative<Paragraph>(block)) return 2 * LineHeight(kBodyPoints);
     return 0;
 }
@@ -174,38 +189,45 @@ void Flow::Place(const Paragraph& paragraph) {
     y_ += kSpaceAfterBlock;
 }
 
-void Flow::Place(const Figure& figure) {
+Flow::FigureSize Flow::SizeOf(const Figure& figure, double scale) const {
+    FigureSize size;
     const double count = static_cast<double>(std::max<std::size_t>(1, figure.pictures.size()));
-    const double total = figure.width * kTextWidth;
-    const double side = (total - kFigureGap * (count - 1)) / count;
-    const QFont font = SerifFont(kCaptionPoints, false, true);
+    size.total = figure.width * kTextWidth * scale;
+    size.side = (size.total - kFigureGap * (count - 1)) / count;
     std::size_t captionLines = 0;
-    for (const cp::Text& caption : figure.captions)
+    for (const cp::Text& caption : figure.captions) {
         captionLines = std::max<std::size_t>(
-            captionLines, measure_.Lines(font, QString::fromStdU32String(caption), side).size());
-    const double captionHeight = static_cast<double>(captionLines) * LineHeight(kCaptionPoints);
-    double height = 0;
-    for (const surface::DrawingSurface& p : figure.pictures) {
-        const double ratio = p.DesignPixelWidth() > 0 ? p.DesignPixelHeight() / p.DesignPixelWidth() : 1;
-        height = std::max(height, side * ratio);
+            captionLines,
+            measure_.Lines(CaptionFont(), QString::fromStdU32String(caption), size.side).size());
     }
-    NeedRoom(height + captionHeight + 4);
-    double left = kMarginLeft + (kTextWidth - total) / 2;
+    for (const surface::DrawingSurface& p : figure.pictures)
+        size.pictures = std::max(size.pictures, size.side * Ratio(p));
+    size.height = size.pictures + static_cast<double>(captionLines) * LineHeight(kCaptionPoints) + 4;
+    return size;
+}
+
+void Flow::Place(const Figure& figure) {
+    // A figure that does not fit the rest of the page shrinks a little before it moves to the next.
+    FigureSize size = SizeOf(figure, 1);
+    for (double scale = 0.95; size.height > kBodyBottom - y_ && scale >= kSmallestFigure; scale -= 0.05) {
+        const FigureSize smaller = SizeOf(figure, scale);
+        if (smaller.height <= kBodyBottom - y_) size = smaller;
+    }
+    NeedRoom(size.height);
+    double left = kMarginLeft + (kTextWidth - size.total) / 2;
     for (std::size_t i = 0; i < figure.pictures.size(); ++i) {
         const surface::DrawingSurface& p = figure.pictures[i];
-        const double ratio = p.DesignPixelWidth() > 0 ? p.DesignPixelHeight() / p.DesignPixelWidth() : 1;
-        Put(PlacedPicture{QRectF(left, y_, side, side * ratio), &p});
-        if (i < figure.captions.size()) {
-            double baseline = y_ + height + 4;
-            for (const QString& line :
-                 measure_.Lines(font, QString::fromStdU32String(figure.captions[i]), side)) {
-                baseline += LineHeight(kCaptionPoints);
-                Aligned(left, side, baseline, line, font, kQuietInk, Align::Centre);
-            }
+        Put(PlacedPicture{QRectF(left, y_, size.side, size.side * Ratio(p)), &p});
+        double baseline = y_ + size.pictures + 4;
+        const cp::Text caption = i < figure.captions.size() ? figure.captions[i] : cp::Text();
+        for (const QString& line :
+             measure_.Lines(CaptionFont(), QString::fromStdU32String(caption), size.side)) {
+            baseline += LineHeight(kCaptionPoints);
+            Aligned(left, size.side, baseline, line, CaptionFont(), kQuietInk, Align::Centre);
         }
-        left += side + kFigureGap;
+        left += size.side + kFigureGap;
     }
-    y_ += height + captionHeight + 4 + kSpaceAfterBlock;
+    y_ += size.height + kSpaceAfterBlock;
 }
 
 void Flow::PlaceTable(const Table& table, double left, double top, std::size_t from, std::size_t to,

@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cmath>
 
 #include "orvanel/report/page_layout.h"
 #include "orvanel/report/page_painting.h"
@@ -87,7 +88,7 @@ QImage RenderReportPage(const Document& document, int index, int width) {
     const std::vector<Page> pages = LayOutReport(document);
     if (index < 0 || static_cast<std::size_t>(index) >= pages.size() || width <= 0) return QImage();
     const double height = width * style::kPaper.height() / style::kPaper.width();
-    QImage image(width, static_cast<int>(height + 0.5), QImage::Format_RGB32);
+    QImage image(width, static_cast<int>(std::lround(height)), QImage::Format_RGB32);
     const int dotsPerMeter = static_cast<int>(width / (style::kPaper.width() / 72 * 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

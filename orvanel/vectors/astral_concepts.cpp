@@ -1,6 +1,7 @@
 // The astral-concepts list.
 #include "astral_concepts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "orvanel/shell/tables.h"
@@ -72,9 +73,10 @@ std::vector<cp::Text> ListAstralConcepts(Program& program, const cp::ConceptTabl
     const std::int16_t s = program.CurrentSubject > 2 ? program.SynastryBase : program.CurrentSubject;
     const ChartSlot& slot = SlotAt(program, s);
     cp::VectorWorkspace next = workspace;
-    std::vector<cp::Text> items;
-    for (const AstralConcept& c : AstralConceptsOf(slot, concepts, next))
-        items.push_back(ItemText(c, slot));
+    const std::vector<AstralConcept> entries = AstralConceptsOf(slot, concepts, next);
+    std::vector<cp::Text> items(entries.size());
+    std::transform(entries.begin(), entries.end(), items.begin(),
+                   [&](const AstralConcept& c) { return ItemText(c, slot); });
     next.lastOperand.x = next.lastOperand.y = 0;
     next.accumulatedOperand.x = next.accumulatedOperand.y = 0;
     program.CurrentSubject = s;

@@ -1,6 +1,6 @@
 // The report commands of the working windows, reached from the keyboard through the "Exportar"
 // menu: the names typed and the file chosen in the dialogs, the report written or printed with what
-// the program holds; a folder that is missing and a name prompt cancelled.
+// the program holds; a subject or a folder that is missing and a name prompt cancelled.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -62,9 +62,13 @@ TEST_F(ReportWindow, TheSynastryWindowPrintsTheCoupleAndLeavesTheChartWindowAsIt
     EXPECT_EQ(windows_->Chart().windowTitle(), chartTitle);
 }
 
-TEST_F(ReportWindow, AMissingFolderIsToldAndACancelledNameAsksNoMore) {
+TEST_F(ReportWindow, AMissingSubjectOrFolderIsToldAndACancelledNameAsksNoMore) {
     State().CurrentSubject = 1;
     windows_->ShowChartWindow();
+    State().CurrentSubject = 5;  // a slot no entry has filled
+    Command(windows_->Chart(), Qt::Key_N);
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+    State().CurrentSubject = 1;
     dialogs_.PushText(QStringLiteral("Ana"));
     dialogs_.PushText(PathText("falta/informe.pdf"));
     Command(windows_->Chart(), Qt::Key_N);

@@ -19,7 +19,7 @@ constexpr char kUsage[] =
     "[--names N1 N2]";
 
 cp::Text Name(const std::string& word) {
-    const cp::Text name = cp::TrimBlanks(cp::FromUtf8(word));
+    cp::Text name = cp::TrimBlanks(cp::FromUtf8(word));
     if (name.empty()) throw UsageError("a subject's name must not be empty");
     return name;
 }
