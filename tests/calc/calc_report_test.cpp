@@ -107,9 +107,14 @@ TEST_F(CalcReport, HoldsEveryTextOfTheReportInEmbeddedFonts) {
 
 TEST_F(CalcReport, AFileThatCannotBeWrittenIsToldAndLeavesNothingUnderItsName) {
     fs::create_directories(folder_ / "carpeta");
+    fs::create_directories(folder_ / "cerrada");
+    fs::permissions(folder_ / "cerrada", fs::perms::owner_read | fs::perms::owner_exec);
     std::ofstream(folder_ / "archivo") << "no es una carpeta";
-    for (const fs::path& pdf :
-         {folder_ / "falta" / "informe.pdf", folder_ / "archivo" / "informe.pdf", folder_ / "carpeta"}) {
+    std::vector<fs::path> paths = {folder_ / "falta" / "informe.pdf", folder_ / "archivo" / "informe.pdf",
+                                   folder_ / "carpeta"};
+    // Root writes into any folder: a folder without write permission stops other users only.
+    if (geteuid() != 0) paths.push_back(folder_ / "cerrada" / "informe.pdf");
+    for (const fs::path& pdf : paths) {
         SCOPED_TRACE(pdf);
         const command_run::Run run = Report("report 2001 12 5 14 30", pdf);
         EXPECT_EQ(run.status, 2);
@@ -118,7 +123,8 @@ TEST_F(CalcReport, AFileThatCannotBeWrittenIsToldAndLeavesNothingUnderItsName) {
         EXPECT_FALSE(fs::is_regular_file(pdf));
     }
     // Nothing written beside the names either.
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+    EXPECT_TRUE(fs::is_empty(folder_ / "cerrada"));
 }
 
 TEST_F(CalcReport, SourceDateEpochGivesTheSameBytesOnEveryRun) {
