@@ -13,14 +13,19 @@ constexpr const char32_t* kMonths[] = {U"enero",      U"febrero", U"marzo",     
                                        U"mayo",       U"junio",   U"julio",     U"agosto",
                                        U"septiembre", U"octubre", U"noviembre", U"diciembre"};
 
+constexpr std::int64_t kLastSecondOf9999 = 253402300799;
+
 }  // namespace
 
 std::optional<std::int64_t> SourceDateEpoch() {
     const char* text = std::getenv("SOURCE_DATE_EPOCH");
     if (text == nullptr || *text == '\0') return std::nullopt;
     const std::string word(text);
-    if (word.find_first_not_of("0123456789") != std::string::npos || word.size() > 15) return std::nullopt;
-    return std::stoll(word);
+    if (word.find_first_not_of("0123456789") != std::string::npos || word.size() > 12) return std::nullopt;
+    const std::int64_t seconds = std::stoll(word);
+    // Dates are written with four-digit years.
+    if (seconds > kLastSecondOf9999) return std::nullopt;
+    return seconds;
 }
 
 Day UtcDay(std::int64_t seconds) {

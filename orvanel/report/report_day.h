@@ -13,7 +13,7 @@ struct Day {
     int year = 0, month = 0, day = 0;
 };
 
-// SOURCE_DATE_EPOCH in seconds, when it is set to a whole number that fits.
+// SOURCE_DATE_EPOCH in seconds, when it is set to a whole number of seconds up to the end of 9999.
 std::optional<std::int64_t> SourceDateEpoch();
 // The UTC day of `seconds` since 1970.
 Day UtcDay(std::int64_t seconds);

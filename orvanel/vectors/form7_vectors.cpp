@@ -128,11 +128,7 @@ void Form7Vectors::BuildMenus() {
                 [this] { windows_.ShowMainMenu(WindowId::Vectors); });
     QMenu* exportMenu = surface::AddExportMenu(this, QString(),
                                                [this] { return surface::ExportList{&picture1_->Surface()}; });
-    // The subject the plane shows: slot 3 is the synastry's cross aspects, so SynastryBase stands for it.
-    AddSubjectReportCommands(exportMenu, windows_.State(), [this] {
-        const Program& p = plane_.program;
-        return p.CurrentSubject > 2 ? p.SynastryBase : p.CurrentSubject;
-    });
+    AddSubjectReportCommands(exportMenu, windows_.State(), [this] { return plane_.FixedSubject(); });
 }
 
 void Form7Vectors::Redraw() {
