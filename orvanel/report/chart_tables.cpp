@@ -1,3 +1,4 @@
+// The positions, houses and aspects of a chart as the report writes them.
 #include "orvanel/report/chart_tables.h"
 
 #include <iterator>

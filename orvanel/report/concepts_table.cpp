@@ -1,3 +1,4 @@
+// The astral concepts of a chart with their definitions, as the report lists them.
 #include "orvanel/report/concepts_table.h"
 
 #include "conceptplane/concept_description.h"

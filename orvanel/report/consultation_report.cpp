@@ -1,3 +1,4 @@
+// The content of the two reports, block by block.
 #include "orvanel/report/consultation_report.h"
 
 #include "conceptplane/numeric.h"

@@ -1,3 +1,4 @@
+// Placing the report's blocks on A4 pages.
 #include "orvanel/report/page_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Painting a laid-out page onto a device.
 #include "orvanel/report/page_painting.h"
 
 #include <QPaintDevice>

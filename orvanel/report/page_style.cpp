@@ -1,3 +1,4 @@
+// The faces of the report's texts.
 #include "orvanel/report/page_style.h"
 
 #include <QStringList>

@@ -1,3 +1,5 @@
+// The report commands of the working windows: check the subjects, ask the names and the file or printer,
+// write.
 #include "orvanel/report/report_commands.h"
 
 #include <QAction>

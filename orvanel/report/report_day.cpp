@@ -1,3 +1,4 @@
+// The report's day, from SOURCE_DATE_EPOCH or the clock, and its Spanish long form.
 #include "orvanel/report/report_day.h"
 
 #include <chrono>

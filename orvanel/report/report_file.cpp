@@ -1,3 +1,4 @@
+// Writing the report's pages to a PDF file, a printer or an image.
 #include "orvanel/report/report_file.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// The report's wheels and planes, drawn apart from the windows and recoloured for paper.
 #include "orvanel/report/report_pictures.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Measuring text in points at a resolution where hinting rounds nothing.
 #include "orvanel/report/text_measure.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// Starting orvanel-calc from a test.
 #include "calc_program.h"
 
 command_run::Run CalcProgram(const std::string& arguments, const std::string& environment) {

@@ -1,3 +1,4 @@
+// Running a shell command line and collecting its output, its error output and its exit status.
 #include "command_run.h"
 
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// Reading PDF files back with poppler-utils.
 #include "pdf_reading.h"
 
 #include <sstream>

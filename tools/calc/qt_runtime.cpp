@@ -1,3 +1,4 @@
+// The Qt application of orvanel-calc, made on first use.
 #include "qt_runtime.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// The hook through which orvanel-calc writes its reports.
 #include "report_output.h"
 
 #include <utility>
