@@ -6,6 +6,7 @@
 #include "orvanel/display/cross_aspect_texts.h"
 #include "orvanel/display/synastry_wheel.h"
 #include "orvanel/display/wheel_picture.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -55,7 +56,8 @@ void SetColumn(QLabel* heading, QLabel* points, QLabel* houses, const ChartSlot&
 Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4", 11880, 8310) {
     setWindowTitle(QStringLiteral("Form4"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {1800, 0, 8115, 8115}, 14.25);
+    picture_ = AddWheelPicture(client, {1800, 0, kSynastryPictureTwips, kSynastryPictureTwips},
+                               kSynastryGlyphPoints);
 
     const auto column = [&](const ColumnDesign& d, QLabel*& heading, QLabel*& points, QLabel*& houses) {
         heading = AddLabel(client, d.heading, QStringLiteral("Planetas"), d.headingTwips, Sans(), kPaleYellow,
@@ -107,8 +109,9 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
         AddMenuItem("mnuCiclos", QStringLiteral("           C&iclos planetarios"),
                     [this] { windows_.Open(WindowId::Cycles, WindowId::Synastry); });
     }
-    surface::AddExportMenu(this, QStringLiteral("           "),
-                           [this] { return surface::ExportList{&picture_->Surface()}; });
+    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("           "),
+                                               [this] { return surface::ExportList{&picture_->Surface()}; });
+    AddSynastryReportCommands(exportMenu, windows_.State());
 }
 
 bool Form4Synastry::StartSynastry(WindowId caller) {

@@ -6,6 +6,7 @@
 
 #include "conceptplane/template.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -71,7 +72,8 @@ Form7Vectors::Form7Vectors(Windows& windows, PlaneSession& plane)
 
 void Form7Vectors::BuildControls() {
     QWidget* client = Client();
-    picture1_ = AddPlanePicture(client, "Picture1", {0, 0, 8310, 8310}, 12);
+    picture1_ = AddPlanePicture(client, "Picture1", {0, 0, kPlanePictureTwips, kPlanePictureTwips},
+                                kPlaneGlyphPoints);
     connect(picture1_, &surface::PictureWidget::mouseDown, this,
             [this](int button, double x, double y) { Picture1_MouseDown(button, x, y); });
     connect(picture1_, &surface::PictureWidget::mouseMove, this,
@@ -126,7 +128,9 @@ void Form7Vectors::BuildMenus() {
                 [this] { windows_.StartSynastry(WindowId::Vectors); });
     AddMenuItem("mnuOpciones", QStringLiteral("Su&jetos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Vectors); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
+    QMenu* exportMenu = surface::AddExportMenu(this, QString(),
+                                               [this] { return surface::ExportList{&picture1_->Surface()}; });
+    AddSubjectReportCommands(exportMenu, windows_.State(), [this] { return plane_.FixedSubject(); });
 }
 
 void Form7Vectors::Redraw() {

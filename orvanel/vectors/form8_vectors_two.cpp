@@ -5,6 +5,7 @@
 
 #include "orvanel/astro/aspects.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -40,7 +41,7 @@ struct PlaneDesign {
 };
 constexpr PlaneDesign kPlanes[] = {{"Picture1", 60, "Label6", "Sujeto 1º", "Label7", "Label1", "Label2"},
                                    {"Picture2", 4980, "Label9", "Sujeto 2º", "Label8", "Label3", "Label4"}};
-constexpr int kPlaneSize = 4800;
+constexpr int kPlaneSize = kTwoPlanesPictureTwips;
 
 }  // namespace
 
@@ -60,7 +61,8 @@ void Form8VectorsTwo::BuildControls() {
                  QColor(255, 255, 128), Align::Left);
         titles_[i] = AddLabel(client, d.titleLabel, QString(), {d.left + 1200, 45, 3600, 270}, sans,
                               Qt::white, Align::Left);
-        pictures_[i] = AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, 9);
+        pictures_[i] =
+            AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, kTwoPlanesGlyphPoints);
         const int plane = i + 1;
         connect(pictures_[i], &surface::PictureWidget::mouseDown, this,
                 [this, plane](int button, double x, double y) { Picture_MouseDown(plane, button, x, y); });
@@ -101,9 +103,10 @@ void Form8VectorsTwo::BuildMenus() {
     });
     AddMenuItem("mnuOpciones", QStringLiteral("            &Individuos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::VectorsTwo); });
-    surface::AddExportMenu(this, QStringLiteral("            "), [this] {
+    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("            "), [this] {
         return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
     });
+    AddSynastryReportCommands(exportMenu, windows_.State());
 }
 
 surface::PictureWidget* Form8VectorsTwo::PictureOf(int plane) const {

@@ -7,6 +7,7 @@
 #include "conceptplane/template.h"
 #include "conceptplane/zoom_box.h"
 #include "orvanel/shell/form_controls.h"
+#include "orvanel/vectors/chart_layer.h"
 #include "surface/dialogs.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -28,10 +29,7 @@ surface::PictureWidget* AddPicture(QWidget* parent, const char* name, QRect twip
 
 surface::PictureWidget* AddPlanePicture(QWidget* parent, const char* name, QRect twips, double astrolPoints) {
     surface::PictureWidget* picture = AddPicture(parent, name, twips, cp::kTemplateScale);
-    surface::DrawingSurface& s = picture->Surface();
-    s.SetBackColour(surface::kBlack);
-    s.SetForeColour(cp::kPlaneFore);
-    s.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+    SetUpPlaneSurface(picture->Surface(), astrolPoints);
     return picture;
 }
 
