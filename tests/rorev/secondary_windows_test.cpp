@@ -39,8 +39,9 @@ TEST_F(RorevWindowTest, LevelsViewReplacesTheMainWindowAndDrawsEachPair) {
     EXPECT_TRUE(levels.isVisible());
     EXPECT_FALSE(form1->isVisible());
     const surface::DrawingSurface& picture = levels.Picture1()->Surface();
-    // Before any button: the pattern (2 circles, 13 × 6 dots, the black disk) and no concepts.
-    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 2 + 13 * 6 + 1);
+    // Before any button: the pattern (2 circles, 12 × 6 dots, the last step at 360 falling on the first
+    // at 0, the black disk) and no concepts.
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 2 + 12 * 6 + 1);
     EXPECT_EQ(CountOf(picture, PrimitiveKind::Text), 0);
 
     struct Case {
