@@ -198,6 +198,8 @@ void Form9Cycles::mnuCoincidencias_Click() {
     text1_->repaint();
     for (const cp::Text& line : lines)
         AppendReportLine(ToQt(line));
+    // Grown line by line at its end, the report is then read from its first line.
+    text1_->moveCursor(QTextCursor::Start);
 }
 
 // The report grows on the screen one line at a time.

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -139,6 +140,13 @@ TEST_F(Form9Test, CoincidenceReportFillsText1AsTheCoreWritesIt) {
     EXPECT_EQ(State().EphemerisBuffer, copy.EphemerisBuffer);
     OpenMenu(form, "mnuSol");
     EXPECT_FALSE(text->isVisible());
+
+    // On the birth date nearly every angle comes back: a report longer than the box is shown from
+    // its first line.
+    AssignFixed(State().EntryDate, U"20011205");
+    Choose(form, "mnuCoincidencias");
+    ASSERT_GT(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(Form9Test, MissingEphemerisIsToldAndChangesNothing) {
