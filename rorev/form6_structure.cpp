@@ -9,6 +9,7 @@
 #include "conceptplane/structure_view.h"
 #include "rorev/qt_text.h"
 #include "rorev/widget_colours.h"
+#include "surface/accessibility.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -45,6 +46,8 @@ Form6::Form6(QWidget* mainWindow)
     picture1_->Surface().SetForeColour(kFigureGrey);
     picture1_->Surface().SetFont(surface::Font{"Arial", 8.25, false, false});
     layout_.Add(picture1_, kPicture1, kStructureScale, kStructureScale);
+    surface::DescribePicture(picture1_, "Estructura de los niveles",
+                             "Cada nivel marcado a lo largo de medio meridiano y llevado hasta su nombre");
 
     list1_->setObjectName("List1");
     list1_->setFont(surface::DesignFont("Courier", 8.25, false, false));

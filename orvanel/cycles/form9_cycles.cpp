@@ -16,6 +16,7 @@
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/accessibility.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
@@ -41,6 +42,11 @@ surface::PictureWidget* AddDrawingArea(QWidget* client) {
     s.SetScale(0, 0, 32, 150);
     s.SetBackColour(surface::kBlack);
     s.SetForeColour(surface::kWhite);
+    surface::DescribePicture(
+        area, QStringLiteral("Gráfico del ciclo planetario"),
+        QStringLiteral("Los 31 días alrededor de la fecha central, un punto por día a la "
+                       "altura del ángulo entre los dos astros; los puntos grandes "
+                       "repiten el ángulo de la carta natal"));
     return area;
 }
 

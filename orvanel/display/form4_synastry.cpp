@@ -55,7 +55,9 @@ void SetColumn(QLabel* heading, QLabel* points, QLabel* houses, const ChartSlot&
 Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4", 11880, 8310) {
     setWindowTitle(QStringLiteral("Form4"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {1800, 0, 8115, 8115}, 14.25);
+    picture_ = AddWheelPicture(client, {1800, 0, 8115, 8115}, 14.25, QStringLiteral("Rueda de la sinastría"),
+                               QStringLiteral("La carta de un sujeto dentro, y alrededor los planetas y las "
+                                              "casas del otro"));
 
     const auto column = [&](const ColumnDesign& d, QLabel*& heading, QLabel*& points, QLabel*& houses) {
         heading = AddLabel(client, d.heading, QStringLiteral("Planetas"), d.headingTwips, Sans(), kPaleYellow,

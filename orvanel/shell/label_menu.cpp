@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "orvanel/shell/form_controls.h"
+#include "surface/accessibility.h"
 
 namespace orvanel {
 
@@ -17,6 +18,7 @@ void LabelMenu::Add(QLabel* label, QColor rest, std::optional<QColor> hover, std
     label->setMouseTracking(true);
     label->installEventFilter(this);
     SetForeColour(label, rest);
+    if (onClick) surface::ExposeAs(label, QAccessible::Button);  // it acts as a button does
     entries_.push_back(Entry{label, rest, hover, std::move(onClick)});
 }
 

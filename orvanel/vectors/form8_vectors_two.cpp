@@ -60,6 +60,8 @@ void Form8VectorsTwo::BuildControls() {
         titles_[i] = AddLabel(client, d.titleLabel, QString(), {d.left + 1200, 45, 3600, 270}, sans,
                               Qt::white, Align::Left);
         pictures_[i] = AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, 9);
+        pictures_[i]->setAccessibleName(QStringLiteral("Plantilla de conceptos del ") +
+                                        QString::fromUtf8(d.subjectCaption).toLower());
         const int plane = i + 1;
         connect(pictures_[i], &surface::PictureWidget::mouseDown, this,
                 [this, plane](int button, double x, double y) { Picture_MouseDown(plane, button, x, y); });

@@ -7,6 +7,7 @@
 #include "conceptplane/template.h"
 #include "conceptplane/zoom_box.h"
 #include "orvanel/shell/form_controls.h"
+#include "surface/accessibility.h"
 #include "surface/dialogs.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -32,6 +33,10 @@ surface::PictureWidget* AddPlanePicture(QWidget* parent, const char* name, QRect
     s.SetBackColour(surface::kBlack);
     s.SetForeColour(cp::kPlaneFore);
     s.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+    surface::DescribePicture(
+        picture, QStringLiteral("Plantilla de conceptos"),
+        QStringLiteral("El plano circular de los conceptos con los vectores de la carta: "
+                       "el clic izquierdo añade un punto y el derecho muestra el resultado"));
     return picture;
 }
 
@@ -41,6 +46,8 @@ surface::PictureWidget* AddZoomBox(QWidget* parent, const char* name, QRect twip
     s.SetBackColour(cp::kPlaneFore);
     s.SetForeColour(surface::kBlack);
     s.SetFont(surface::Font{"MS Sans Serif", 8, false, false});
+    surface::DescribePicture(box, QStringLiteral("Recuadro de ampliación"),
+                             QStringLiteral("Los conceptos alrededor del punto que señala el ratón"));
     return box;
 }
 

@@ -1,11 +1,13 @@
 // The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
 // the menu's actions, and the end of the program.
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
+#include "surface/picture_widget.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
@@ -110,6 +112,34 @@ TEST_F(MainWindows, DatesAreEnteredFromTheMainMenu) {
     ClickOn(Find<QLabel>(menu, "Label12"));
     EXPECT_EQ(Slot(1).title, U"05 / 12 / 2001");
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Screen readers get every window as a window named by its title, every picture as a graphic with
+// a name and a description, and the labels that act as buttons.
+TEST_F(MainWindows, ScreenReadersGetWindowsPicturesAndLabelButtons) {
+    const auto reader = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    for (WindowId id : {WindowId::Splash, WindowId::MainMenu, WindowId::Chart, WindowId::Synastry,
+                        WindowId::Vectors, WindowId::VectorsTwo, WindowId::Cycles}) {
+        QWidget& window = windows_->Window(id);
+        SCOPED_TRACE(window.objectName().toStdString());
+        EXPECT_EQ(reader(&window)->role(), QAccessible::Window);
+        EXPECT_EQ(reader(&window)->text(QAccessible::Name), window.windowTitle());
+        for (surface::PictureWidget* picture : window.findChildren<surface::PictureWidget*>()) {
+            EXPECT_EQ(reader(picture)->role(), QAccessible::Graphic);
+            EXPECT_FALSE(reader(picture)->text(QAccessible::Name).isEmpty());
+            EXPECT_FALSE(reader(picture)->text(QAccessible::Description).isEmpty());
+        }
+    }
+    const std::pair<QWidget*, const char*> buttons[] = {
+        {&windows_->Splash(), "Label3"},   {&windows_->MainMenu(), "Label12"},
+        {&windows_->MainMenu(), "Label1"}, {&windows_->MainMenu(), "Label5"},
+        {&windows_->MainMenu(), "Label4"}, {&windows_->MainMenu(), "Label2"}};
+    for (const auto& [form, name] : buttons) {
+        QLabel* label = Find<QLabel>(*form, name);
+        EXPECT_EQ(reader(label)->role(), QAccessible::Button) << name;
+        EXPECT_EQ(reader(label)->text(QAccessible::Name), label->text()) << name;
+    }
+    EXPECT_EQ(reader(Find<QLabel>(windows_->MainMenu(), "Label9"))->role(), QAccessible::StaticText);
 }
 
 }  // namespace

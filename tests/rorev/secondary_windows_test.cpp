@@ -1,9 +1,11 @@
 // The levels view, the structure view, the help windows, and what the program does with its
 // concept file: read it, never write or create it.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 
 #include "conceptplane/structure_view.h"
 #include "rorev/form2_levels.h"
+#include "rorev/form3_details.h"
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
 #include "rorev/levels_drawing.h"
@@ -126,6 +129,47 @@ TEST_F(RorevWindowTest, HelpWindowsOpenBesideTheMainWindowWithTheirTexts) {
         const cp::Text padded = cp::Fixed(cp::FromUtf8(name), 30);
         const std::int32_t found = concepts.FindByName(padded);
         EXPECT_TRUE(found > 0 && concepts.Read(found).name == padded) << name;
+    }
+}
+
+// Chosen again while open behind another window, a help window comes to the front.
+TEST_F(RorevWindowTest, AHelpWindowChosenAgainComesToTheFront) {
+    const auto choose = [this](Qt::Key item) {
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+        QTest::keyClick(form1.get(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(form1->findChild<QMenu*>("mnuAyuda"), item);
+    };
+    const std::pair<Qt::Key, QWidget*> steps[] = {{Qt::Key_I, &form1->Instructions()},
+                                                  {Qt::Key_D, &form1->Description()},
+                                                  {Qt::Key_I, &form1->Instructions()}};
+    for (const auto& [key, window] : steps) {
+        choose(key);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
+    }
+}
+
+// Screen readers get every window as a window named by its title (the levels view, which has none,
+// by a name of its own) and every picture as a graphic with a name and a description.
+TEST_F(RorevWindowTest, ScreenReadersGetEveryWindowAndPicture) {
+    const std::pair<QWidget*, QString> windows[] = {
+        {form1.get(), "Selvane"},
+        {&form1->Levels(), "Vista de niveles"},
+        {&form1->Details(), "Detalles del concepto"},
+        {&form1->Instructions(), "Instrucciones de uso"},
+        {&form1->Description(), QString::fromUtf8("Descripción de la Rorev")},
+        {&form1->Structure(), "Estructura de la Rorev"}};
+    for (const auto& [window, name] : windows) {
+        const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->role(), QAccessible::Window) << name.toStdString();
+        EXPECT_EQ(reader->text(QAccessible::Name), name);
+        for (surface::PictureWidget* picture : window->findChildren<surface::PictureWidget*>()) {
+            const QAccessibleInterface* graphic = QAccessible::queryAccessibleInterface(picture);
+            EXPECT_EQ(graphic->role(), QAccessible::Graphic);
+            EXPECT_FALSE(graphic->text(QAccessible::Name).isEmpty()) << name.toStdString();
+            EXPECT_FALSE(graphic->text(QAccessible::Description).isEmpty()) << name.toStdString();
+        }
     }
 }
 
