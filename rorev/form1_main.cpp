@@ -20,6 +20,7 @@
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
+#include "surface/whole_items.h"
 
 namespace rorev {
 
@@ -135,6 +136,7 @@ void Form1::BuildControls() {
     SetColours(list1_, Qt::black, Qt::white);
     list1_->hide();
     layout_.Add(list1_, kList1);
+    surface::KeepItemsWhole(list1_);
     connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) { List1_Click(row); });
 
     text3_ = MakeReadout(client, "Text3", " Grados = ");

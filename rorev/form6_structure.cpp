@@ -13,6 +13,7 @@
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
+#include "surface/whole_items.h"
 
 namespace rorev {
 
@@ -53,6 +54,7 @@ Form6::Form6(QWidget* mainWindow)
     list1_->setFont(surface::DesignFont("Courier", 8.25, false, false));
     SetColours(list1_, kGreen, Qt::black);
     layout_.Add(list1_, kList1);
+    surface::KeepItemsWhole(list1_);
 
     label1_->setObjectName("Label1");
     label1_->setTextFormat(Qt::PlainText);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "surface/twips.h"
+#include "surface/whole_items.h"
 
 namespace orvanel {
 
@@ -75,6 +76,7 @@ QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont
     list->setFrameShape(QFrame::Box);
     list->setUniformItemSizes(true);
     surface::PlaceTwips(list, twips.left(), twips.top(), twips.width(), twips.height());
+    surface::KeepItemsWhole(list);
     return list;
 }
 

@@ -36,7 +36,7 @@ void SetForeColour(QWidget* widget, QColor colour);
 void SetBackColour(QWidget* widget, QColor colour);
 QColor ForeColour(const QWidget* widget);
 
-// A list box: plain-text items in the design font and colours.
+// A list box: plain-text items in the design font and colours, each shown whole.
 QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
                      QColor back);
 // Replaces the items of a list.

@@ -11,7 +11,9 @@
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
 #include "surface/picture_widget.h"
+#include "surface/twips.h"
 #include "window_fixture.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 namespace {
@@ -94,6 +96,9 @@ TEST_F(SynastryWindow, CrossAspectsListTheOuterSubjectFirstAndAClickRestoresTheW
     EXPECT_EQ(State().CurrentSubject, 2);
     EXPECT_EQ(heading->text(), ToQt(CrossAspectHeading(Slot(2).title, Slot(1).title)));
     EXPECT_EQ(Items(list), ToQtList(cross.items));
+    // Every item whole ("Mercurio", not "Mercur…"), the list widened from its design left edge.
+    EXPECT_EQ(ItemOverflow(*list), 0);
+    EXPECT_EQ(list->x(), surface::TwipsToPixels(840, list));
 
     list->setCurrentRow(0);  // a click on the list
     EXPECT_FALSE(list->isVisible());

@@ -3,8 +3,11 @@
 
 #include <unistd.h>
 #include <QAction>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStyle>
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -44,6 +47,20 @@ QList<QAction*> MenuBarItems(QMainWindow& window) {
     for (const QMenuBar* row : window.findChildren<QMenuBar*>())
         if (row != first) items += row->actions();
     return items;
+}
+
+int ItemOverflow(QListWidget& list) {
+    list.doItemsLayout();  // the scroll bars shown or hidden for the list as it is now
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    int overflow = 0;
+    for (int row = 0; row < list.count(); ++row) {
+        QString text = list.item(row)->text();
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        const int room = list.viewport()->width() - 2 * margin;
+        overflow = std::max(overflow, list.fontMetrics().horizontalAdvance(text) - room);
+    }
+    return overflow;
 }
 
 }  // namespace orvanel::testing
