@@ -47,7 +47,13 @@ Form2::Form2(const cp::ConceptTable& concepts, QWidget* mainWindow)
     label1_->setFont(surface::DesignFont("MS Sans Serif", 9.75, true, false));
     SetTransparent(label1_, kLabelText);
     layout_.Add(label1_, kLabel1);
-    surface::AddExportCommands(this, [this] { return surface::ExportList{&picture1_->Surface()}; });
+    // The pair shown, as the label in the middle says it, on one line.
+    surface::AddExportCommands(
+        this, [this] { return surface::ExportList{&picture1_->Surface()}; },
+        [this] {
+            const QString pair = label1_->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return surface::ExportNotes{pair.isEmpty() ? QStringList() : QStringList{pair}, {}};
+        });
 
     const auto& pairs = LevelPairs();
     for (int i = 0; i <= static_cast<int>(pairs.size()); ++i) {

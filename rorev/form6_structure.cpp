@@ -65,7 +65,11 @@ Form6::Form6(QWidget* mainWindow)
     QAction* volver = menuBar()->addAction("&Volver");
     volver->setObjectName("mnuVolver");
     connect(volver, &QAction::triggered, this, [this] { mnuVolver_Click(); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
+    surface::AddExportMenu(
+        this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; },
+        [this] {
+            return surface::ExportNotes{{}, TableLines()};
+        });
     ScaleLayout(1.0);
 }
 
@@ -81,6 +85,14 @@ void Form6::Form_Activate() {
     cp::DrawStructure(picture1_->Surface(), figure);
     for (const cp::StructureLevel& level : figure.levels)
         list1_->addItem(ToQString(level.line));
+}
+
+// The table beside the figure: its header and its lines.
+QStringList Form6::TableLines() const {
+    QStringList lines{label1_->text()};
+    for (int row = 0; row < list1_->count(); ++row)
+        lines << list1_->item(row)->text();
+    return lines;
 }
 
 void Form6::mnuVolver_Click() {

@@ -99,7 +99,11 @@ Form9Cycles::Form9Cycles(Windows& windows) : WorkingWindow(windows, "Form9", 118
     AddCycleItems(AddMenu("mnuSol", "&Sol"), kSunItems.begin(), kSunItems.end());
     AddCycleItems(AddMenu("mnuLuna", "&Luna"), kMoonItems.begin(), kMoonItems.end());
     AddMenuItem("mnuVolver", QStringLiteral("&Volver"), [this] { mnuVolver_Click(); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture_->Surface()}; });
+    surface::AddExportMenu(
+        this, QString(), [this] { return surface::ExportList{&picture_->Surface()}; },
+        [this] {
+            return surface::ExportNotes{plotNotes_, {}};
+        });
 }
 
 // Opening one of these menus redraws the grid over what is shown, as it always did.
@@ -166,7 +170,9 @@ void Form9Cycles::reticula() {
 }
 
 void Form9Cycles::PlotItem(const CycleItem& item) {
-    if (ciclo(item.a, item.b, item.mode)) label1_->setText(QString::fromUtf8(item.title));
+    if (!ciclo(item.a, item.b, item.mode)) return;
+    label1_->setText(QString::fromUtf8(item.title));
+    plotNotes_ = QStringList{label1_->text(), QStringLiteral("Fecha central: ") + label2_->text()};
 }
 
 void Form9Cycles::Form_Activate() {
@@ -189,6 +195,7 @@ void Form9Cycles::mnuFecha_Click() {
     AssignFixed(windows_.State().program.EntryDate, typed);
     ShowCentralDate();
     picture_->Surface().Clear();
+    plotNotes_.clear();
     reticula();
     label1_->clear();
 }

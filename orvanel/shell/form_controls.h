@@ -42,6 +42,10 @@ QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont
 // Replaces the items of a list.
 void FillList(QListWidget* list, const std::vector<cp::Text>& items);
 
+// `follower` (a heading) is shown and hidden whenever `leader` (its list) is, so that it never
+// stands over an empty place.
+void ShowAndHideWith(QWidget* follower, QWidget* leader);
+
 // A top-level menu item that acts when it is chosen (no submenu).
 QAction* AddMenuItem(QMenuBar* bar, const char* name, const QString& caption);
 

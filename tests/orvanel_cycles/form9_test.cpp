@@ -125,6 +125,17 @@ TEST_F(Form9Test, TypedCentralDateMovesThePlotAndTodayKeepsIt) {
     EXPECT_FALSE(dialogs_.Failed());
 }
 
+// An exported plot says what it shows: its cycle and the central date it was drawn around, which a
+// later "Hoy" changes in the window but not in the plot.
+TEST_F(Form9Test, AnExportedPlotSaysItsCycleAndCentralDate) {
+    Form9Cycles& form = OpenAfterBirth();
+    Choose(form, "mnuLunavenus");
+    Choose(form, "mnuHoy");
+    const QString svg = ExportedSvg(form);
+    EXPECT_TRUE(svg.contains(QString::fromUtf8("Ciclo  Luna - Venus")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("Fecha central: 10 / 01 / 2002")));
+}
+
 TEST_F(Form9Test, CoincidenceReportFillsText1AsTheCoreWritesIt) {
     Form9Cycles& form = OpenAfterBirth();
     Choose(form, "mnuLunavenus");

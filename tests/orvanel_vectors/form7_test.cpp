@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 #include "conceptplane/vector_workspace.h"
@@ -197,7 +198,11 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
 
     Choose(f, "mnuSumar");
     Choose(f, "mnuAnalizar");
-    bodies->setCurrentRow(4);  // Mars after the Sun: the mode's caption is back
+    // Mars after the Sun: the caption still names the analysis; a click on the plane acts in the
+    // mode, whose caption is back.
+    bodies->setCurrentRow(4);
+    EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Analizar vectores");
+    QTest::mouseClick(Picture(f, "Picture1"), Qt::LeftButton);
     EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Sumar  vectores");
 }
 

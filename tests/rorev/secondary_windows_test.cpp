@@ -236,17 +236,24 @@ TEST_F(RorevWindowTest, AnUnreadableConceptFileIsToldAndGivesNoConcepts) {
 }
 
 // The template window and both views export their picture; the levels view, which has no menu bar,
-// through its shortcuts and context menu.
+// through its shortcuts and context menu. The views' pictures say what they show: the level pair,
+// the table of arcs and radii.
 TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
     QTemporaryDir dir;
     struct Case {
         QWidget* window;
         surface::PictureWidget* picture;
         bool menu;
+        QStringList says;
     };
-    const Case cases[] = {{form1.get(), Picture1(), true},
-                          {&form1->Levels(), form1->Levels().Picture1(), false},
-                          {&form1->Structure(), form1->Structure().Picture1(), true}};
+    Trigger("mnuEstructura");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1->Structure()));
+    Trigger("mnuConceptos");
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    const Case cases[] = {
+        {form1.get(), Picture1(), true, {}},
+        {&form1->Levels(), form1->Levels().Picture1(), false, {"Niveles del 3 al 4"}},
+        {&form1->Structure(), form1->Structure().Picture1(), true, {"Arco", "10042  00353"}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window->objectName().toStdString());
         if (c.menu) {
@@ -261,6 +268,13 @@ TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
         dialogs->PushText(path);
         save->trigger();
         EXPECT_EQ(QImage(path).width(), 2 * static_cast<int>(c.picture->Surface().DesignPixelWidth()));
+        dialogs->PushText(dir.filePath(QStringLiteral("picture.svg")));
+        save->trigger();
+        QFile svg(dir.filePath(QStringLiteral("picture.svg")));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        const QString written = QString::fromUtf8(svg.readAll());
+        for (const QString& text : c.says)
+            EXPECT_TRUE(written.contains(text)) << text.toStdString();
     }
 }
 

@@ -42,7 +42,7 @@ void QtPictureWriter::StartQt() {
 
 bool QtPictureWriter::Write(const Picture& picture, const PictureFile& file) {
     StartQt();
-    const surface::ExportPicture exported{QString::fromStdString(picture.caption), picture.parts};
+    const surface::ExportPicture exported{QString::fromStdString(picture.caption), picture.parts, {}, {}};
     return surface::SaveExport(exported, QString::fromStdString(file.path), ToExportFormat(file.format));
 }
 
