@@ -203,9 +203,6 @@ TEST_F(Form8Test, TheCrossAspectsHeadingHidesWithItsList) {
     Choose(windows_->Synastry(), "mnuVectoresdos");
     EXPECT_FALSE(list->isVisible());
     EXPECT_FALSE(heading->isVisible());
-    Choose(f, "mnuSuma");
-    EXPECT_TRUE(list->isVisible());
-    EXPECT_TRUE(heading->isVisible());
 }
 
 }  // namespace

@@ -152,23 +152,19 @@ TEST_F(RorevWindowTest, AHelpWindowChosenAgainComesToTheFront) {
 // Screen readers get every window as a window named by its title (the levels view, which has none,
 // by a name of its own) and every picture as a graphic with a name and a description.
 TEST_F(RorevWindowTest, ScreenReadersGetEveryWindowAndPicture) {
-    const std::pair<QWidget*, QString> windows[] = {
-        {form1.get(), "Selvane"},
-        {&form1->Levels(), "Vista de niveles"},
-        {&form1->Details(), "Detalles del concepto"},
-        {&form1->Instructions(), "Instrucciones de uso"},
-        {&form1->Description(), QString::fromUtf8("Descripción de la Rorev")},
-        {&form1->Structure(), "Estructura de la Rorev"}};
-    for (const auto& [window, name] : windows) {
+    rorev::Form1& f = *form1;
+    for (QWidget* window : {static_cast<QWidget*>(&f), static_cast<QWidget*>(&f.Levels()),
+                            static_cast<QWidget*>(&f.Details()), static_cast<QWidget*>(&f.Instructions()),
+                            static_cast<QWidget*>(&f.Description()), static_cast<QWidget*>(&f.Structure())}) {
         const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
-        ASSERT_NE(reader, nullptr);
-        EXPECT_EQ(reader->role(), QAccessible::Window) << name.toStdString();
-        EXPECT_EQ(reader->text(QAccessible::Name), name);
-        for (surface::PictureWidget* picture : window->findChildren<surface::PictureWidget*>()) {
+        EXPECT_EQ(reader->role(), QAccessible::Window);
+        EXPECT_EQ(reader->text(QAccessible::Name),
+                  window == &f.Levels() ? QStringLiteral("Vista de niveles") : window->windowTitle());
+        for (QWidget* picture : window->findChildren<surface::PictureWidget*>()) {
             const QAccessibleInterface* graphic = QAccessible::queryAccessibleInterface(picture);
             EXPECT_EQ(graphic->role(), QAccessible::Graphic);
-            EXPECT_FALSE(graphic->text(QAccessible::Name).isEmpty()) << name.toStdString();
-            EXPECT_FALSE(graphic->text(QAccessible::Description).isEmpty()) << name.toStdString();
+            EXPECT_FALSE(graphic->text(QAccessible::Name).isEmpty() ||
+                         graphic->text(QAccessible::Description).isEmpty());
         }
     }
 }
@@ -268,13 +264,11 @@ TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
         dialogs->PushText(path);
         save->trigger();
         EXPECT_EQ(QImage(path).width(), 2 * static_cast<int>(c.picture->Surface().DesignPixelWidth()));
-        dialogs->PushText(dir.filePath(QStringLiteral("picture.svg")));
+        dialogs->PushText(path + QStringLiteral(".svg"));
         save->trigger();
-        QFile svg(dir.filePath(QStringLiteral("picture.svg")));
-        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-        const QString written = QString::fromUtf8(svg.readAll());
         for (const QString& text : c.says)
-            EXPECT_TRUE(written.contains(text)) << text.toStdString();
+            EXPECT_NE(Bytes(path.toStdString() + ".svg").find(text.toStdString()), std::string::npos)
+                << text.toStdString();
     }
 }
 

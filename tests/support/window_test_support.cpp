@@ -52,15 +52,10 @@ QList<QAction*> MenuBarItems(QMainWindow& window) {
 int ItemOverflow(QListWidget& list) {
     list.doItemsLayout();  // the scroll bars shown or hidden for the list as it is now
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
-    int overflow = 0;
-    for (int row = 0; row < list.count(); ++row) {
-        QString text = list.item(row)->text();
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
-        const int room = list.viewport()->width() - 2 * margin;
-        overflow = std::max(overflow, list.fontMetrics().horizontalAdvance(text) - room);
-    }
-    return overflow;
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.item(row)->text().trimmed()));
+    return std::max(0, widest - (list.viewport()->width() - 2 * margin));
 }
 
 }  // namespace orvanel::testing
