@@ -18,7 +18,7 @@ class RoleInterface : public QAccessibleWidget {
     RoleInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     QString text(QAccessible::Text t) const override {
-        const QString own = QAccessibleWidget::text(t);
+        QString own = QAccessibleWidget::text(t);
         const auto* label = qobject_cast<const QLabel*>(widget());
         if (t == QAccessible::Name && own.isEmpty() && label != nullptr) return label->text();
         return own;

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "surface/fonts.h"
 #include "surface/paint_list.h"
@@ -42,11 +43,13 @@ struct BandRow {
 
 std::vector<BandRow> RowsOf(const ExportPicture& picture) {
     std::vector<BandRow> rows;
+    const auto add = [&rows](const QStringList& lines, RowStyle first, RowStyle others) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            rows.push_back({lines[i], i == 0 ? first : others});
+    };
     if (!picture.caption.trimmed().isEmpty()) rows.push_back({picture.caption.trimmed(), RowStyle::Title});
-    for (const QString& note : picture.notes)
-        rows.push_back({note, RowStyle::Note});
-    for (qsizetype i = 0; i < picture.table.size(); ++i)
-        rows.push_back({picture.table[i], i == 0 ? RowStyle::TableHeading : RowStyle::Table});
+    add(picture.notes, RowStyle::Note, RowStyle::Note);
+    add(picture.table, RowStyle::TableHeading, RowStyle::Table);
     return rows;
 }
 
@@ -57,9 +60,10 @@ QSizeF PartSize(const DrawingSurface& part) {
 }
 
 double CaptionHeight(const ExportPicture& picture) {
-    double height = 0;
-    for (const BandRow& row : RowsOf(picture))
-        height += LookOf(row.style).height;
+    const std::vector<BandRow> rows = RowsOf(picture);
+    const double height = std::accumulate(rows.begin(), rows.end(), 0.0, [](double sum, const BandRow& row) {
+        return sum + LookOf(row.style).height;
+    });
     const bool moreThanTitle = !picture.notes.isEmpty() || !picture.table.isEmpty();
     return height + (moreThanTitle ? kBandMargin : 0);
 }
