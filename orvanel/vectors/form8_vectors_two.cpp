@@ -5,12 +5,14 @@
 
 #include "orvanel/astro/aspects.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -39,7 +41,7 @@ struct PlaneDesign {
 };
 constexpr PlaneDesign kPlanes[] = {{"Picture1", 60, "Label6", "Sujeto 1º", "Label7", "Label1", "Label2"},
                                    {"Picture2", 4980, "Label9", "Sujeto 2º", "Label8", "Label3", "Label4"}};
-constexpr int kPlaneSize = 4800;
+constexpr int kPlaneSize = kTwoPlanesPictureTwips;
 
 }  // namespace
 
@@ -59,7 +61,8 @@ void Form8VectorsTwo::BuildControls() {
                                      {d.left, 45, 1140, 270}, sans, QColor(255, 255, 128), Align::Left);
         titles_[i] = AddLabel(client, d.titleLabel, QString(), {d.left + 1200, 45, 3600, 270}, sans,
                               Qt::white, Align::Left);
-        pictures_[i] = AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, 9);
+        pictures_[i] =
+            AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, kTwoPlanesGlyphPoints);
         pictures_[i]->setAccessibleName(QStringLiteral("Plantilla de conceptos del ") +
                                         QString::fromUtf8(d.subjectCaption).toLower());
         const int plane = i + 1;
@@ -85,7 +88,7 @@ void Form8VectorsTwo::BuildControls() {
     ShowAndHideWith(label5, list2_);
     list1_ = AddList(client, "List1", {1980, 5880, 5880, 2370}, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
-    OnListClick(list1_, [this](const QString&) {
+    connect(list1_, &surface::ChoiceList::chosen, this, [this] {
         list1_->hide();
         list2_->show();
     });
@@ -104,7 +107,7 @@ void Form8VectorsTwo::BuildMenus() {
     });
     AddMenuItem("mnuOpciones", QStringLiteral("            &Individuos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::VectorsTwo); });
-    surface::AddExportMenu(
+    QMenu* exportMenu = surface::AddExportMenu(
         this, QStringLiteral("            "),
         [this] {
             return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
@@ -112,6 +115,7 @@ void Form8VectorsTwo::BuildMenus() {
         [this] {
             return surface::ExportNotes{{SubjectsNote()}, {}};
         });
+    AddSynastryReportCommands(exportMenu, windows_.State());
 }
 
 // The subjects of the two planes as their labels name them, left to right.

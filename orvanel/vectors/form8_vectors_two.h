@@ -12,8 +12,9 @@ class QLabel;
 class QListWidget;
 
 namespace surface {
+class ChoiceList;
 class PictureWidget;
-}
+}  // namespace surface
 
 namespace orvanel {
 
@@ -55,7 +56,7 @@ class Form8VectorsTwo : public WorkingWindow {
     QLabel* readouts_[2][2]{};    // per plane: angle, radius
     QLabel* subjectLabels_[2]{};  // "Sujeto 1º", "Sujeto 2º"
     QLabel* titles_[2]{};
-    QListWidget* list1_ = nullptr;
+    surface::ChoiceList* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
     QListWidget* list3_ = nullptr;
     QListWidget* list4_ = nullptr;

@@ -10,6 +10,7 @@
 #include "orvanel/display/form4_synastry.h"
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
+#include "real_input.h"
 #include "surface/picture_widget.h"
 #include "surface/twips.h"
 #include "window_fixture.h"
@@ -100,7 +101,7 @@ TEST_F(SynastryWindow, CrossAspectsListTheOuterSubjectFirstAndAClickRestoresTheW
     EXPECT_EQ(ItemOverflow(*list), 0);
     EXPECT_EQ(list->x(), surface::TwipsToPixels(840, list));
 
-    list->setCurrentRow(0);  // a click on the list
+    real_input::ClickRow(list, 0);
     EXPECT_FALSE(list->isVisible());
     EXPECT_FALSE(heading->isVisible());
     EXPECT_EQ(Form().windowTitle(), title);
