@@ -99,13 +99,11 @@ TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
     DrawingSurface s = Picture();
     s.Circle({500, 500}, 400);
     QTemporaryDir dir;
-    const QString svg = dir.filePath("picture.svg"), pdf = dir.filePath("picture.pdf");
-    ASSERT_TRUE(SaveSvg(s, svg, QSize(120, 120)));
-    ASSERT_TRUE(SavePdf(s, pdf, QSize(120, 120)));
-    QFile svgFile(svg), pdfFile(pdf);
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly) && pdfFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svgFile.readAll().contains("<svg"));
-    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
+    ASSERT_TRUE(SaveSvg(s, dir.filePath("picture.svg"), QSize(120, 120)));
+    ASSERT_TRUE(SavePdf(s, dir.filePath("picture.pdf"), QSize(120, 120)));
+    QFile svg(dir.filePath("picture.svg")), pdf(dir.filePath("picture.pdf"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg") && pdf.readAll().startsWith("%PDF"));
     EXPECT_FALSE(SaveSvg(s, dir.filePath("missing/picture.svg"), QSize(120, 120)));
     EXPECT_FALSE(SavePdf(s, dir.filePath("missing/picture.pdf"), QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
