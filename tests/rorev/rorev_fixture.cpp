@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 
@@ -22,16 +23,32 @@ QPoint PixelOf(double x, double y) {
                   static_cast<int>((5300 - y) / kUnitsPerPixel));
 }
 
+const QString kShippedConcepts = QStringLiteral(ORVANEL_SOURCE_DIR "/data/concptos.txt");
+
 }  // namespace
 
-std::string ShippedConceptsPath() {
-    return std::string(ORVANEL_SOURCE_DIR) + "/data/concptos.txt";
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void RorevWindowTest::Open(const std::string& path) {
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << list->item(row)->text().trimmed();
+    return items;
+}
+
+void RorevWindowTest::SetUp() {
+    conceptFile = folder.filePath("concptos.txt");
+    ASSERT_TRUE(QFile::copy(kShippedConcepts, conceptFile));
+    Open(conceptFile);
+}
+
+void RorevWindowTest::Open(const QString& path) {
     orvanel::testing::TestApplication();
     form1.reset();
-    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(path));
+    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(path.toStdString()));
     form1->show();
     form1->resize(kTestWidth, form1->height());
     ASSERT_EQ(Picture1()->width(), kTemplatePixels);
@@ -39,6 +56,7 @@ void RorevWindowTest::Open(const std::string& path) {
 
 void RorevWindowTest::TearDown() {
     form1.reset();
+    EXPECT_EQ(Bytes(conceptFile), Bytes(kShippedConcepts)) << "the concept file was written";
     EXPECT_FALSE(dialogs.Failed());
 }
 

@@ -1,11 +1,13 @@
-// What the rorev window tests share: the main window over a concept file, sized so that one pixel
-// of the template is exactly 20 picture units (mouse positions then land on whole plane points),
-// scripted dialogs, and the mouse on the template.
+// What the rorev window tests share: the main window over a copy of the shipped concept file, which
+// every test ends by checking unchanged; the window sized so that one pixel of the template is exactly
+// 20 picture units (mouse positions then land on whole plane points); scripted dialogs; the mouse on
+// the template.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -17,7 +19,9 @@
 
 namespace rorev_test {
 
-std::string ShippedConceptsPath();
+QByteArray Bytes(const QString& path);
+// The texts of a list's rows, their blanks aside.
+QStringList Items(const QListWidget* list);
 
 using display_list::CountOf;
 using display_list::LinesIn;
@@ -27,10 +31,10 @@ using surface::PrimitiveKind;
 
 class RorevWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { Open(ShippedConceptsPath()); }
+    void SetUp() override;
     void TearDown() override;
     // A new main window over the concept file at `path`, in place of the last one.
-    void Open(const std::string& path);
+    void Open(const QString& path);
 
     template <class T = QWidget>
     T* Find(const char* name, QWidget* window = nullptr) const {
@@ -52,6 +56,8 @@ class RorevWindowTest : public ::testing::Test {
     void MoveToPlane(double x, double y) const;
     void ClickPlane(double x, double y, Qt::MouseButton button = Qt::LeftButton) const;
 
+    QTemporaryDir folder;
+    QString conceptFile;  // the copy of the shipped file in `folder`
     surface::ScriptedDialogs dialogs;
     std::unique_ptr<rorev::Form1> form1;
 };
