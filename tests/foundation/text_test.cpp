@@ -21,8 +21,9 @@ TEST(FixedTexts, PadCutAndSlice) {
 }
 
 TEST(Utf8, RoundTripsAndReplacesBadBytes) {
-    const Text t = U"¡Géminis ☉!";
+    const Text t = U"¡Géminis ☉! \uD7FF\uE000\U0010FFFF";  // the last characters around the surrogates
     EXPECT_EQ(FromUtf8(ToUtf8(t)), t);
+    EXPECT_EQ(ToUtf8(Text(1, char32_t{0xD800})), ToUtf8(U"\uFFFD")) << "a lone surrogate is no character";
     EXPECT_EQ(FromUtf8("a\xFF"), Text(U"a\uFFFD"));
     EXPECT_EQ(FromUtf8("\xC3"), Text(U"\uFFFD"));
     EXPECT_EQ(FromUtf8("\xE0\x80\x80"), Text(U"\uFFFD\uFFFD\uFFFD"));  // overlong
