@@ -33,7 +33,7 @@ TEST(AstralConcepts, OneItemPerPointAspectAndTheResultant) {
         EXPECT_EQ(item[20], U'(');
     // The aspect items in the order of the aspect records.
     ASSERT_GT(slot.aspectCount, 0);
-    EXPECT_EQ(items[13].substr(20, 7), U"(El Sol");
+    EXPECT_EQ(items[13].substr(20), U"(El Sol conjunción Mercurio)");
     // Operands emptied, their stored lengths kept; the result of the last aspect's sum remains.
     EXPECT_EQ(ws.lastOperand.x, 0);
     EXPECT_EQ(ws.accumulatedOperand.y, 0);

@@ -21,7 +21,8 @@ TEST(FixedTexts, PadCutAndSlice) {
 }
 
 TEST(Utf8, RoundTripsAndReplacesBadBytes) {
-    const Text t = U"¡Géminis ☉! \uD7FF\uE000\U0010FFFF";  // the last characters around the surrogates
+    // The first characters of two, three and four bytes, and the characters around the surrogates.
+    const Text t = U"¡Géminis ☉! \u0080\u0800\U00010000\uD7FF\uE000\U0010FFFF";
     EXPECT_EQ(FromUtf8(ToUtf8(t)), t);
     EXPECT_EQ(ToUtf8(Text(1, char32_t{0xD800})), ToUtf8(U"\uFFFD")) << "a lone surrogate is no character";
     EXPECT_EQ(FromUtf8("a\xFF"), Text(U"a\uFFFD"));
@@ -39,5 +40,5 @@ TEST(Cp1252, DecodesTheWholeCodePage) {
         ASSERT_EQ(decoded.size(), 1u);
         EXPECT_EQ(EncodeCp1252(decoded), one) << b;
     }
-    EXPECT_EQ(EncodeCp1252(U"☉"), "?");
+    EXPECT_EQ(EncodeCp1252(U"☉\u0100"), "??");
 }
