@@ -14,7 +14,7 @@ using namespace orvanel;
 using namespace astro_test;
 
 TEST(ElementFile, ItemsSeparatedByCommasBlanksAndLineEnds) {
-    EXPECT_EQ(ReadNumberItems("1, 2,3\r\n4\t5 ,6", 10), (std::vector<double>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(ReadNumberItems("1, 2,3\r\n4\t5 ,6\r\n", 10), (std::vector<double>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(ReadNumberItems("1,,2", 10), (std::vector<double>{1, 0, 2}));  // an empty item is 0
     EXPECT_EQ(ReadNumberItems("x, 2.5e1, -.5", 10), (std::vector<double>{0, 25, -0.5}));
     EXPECT_EQ(ReadNumberItems("1 2 3 4", 2), (std::vector<double>{1, 2}));  // the rest is not read

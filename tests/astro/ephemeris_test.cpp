@@ -192,6 +192,9 @@ TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
     const EphemerisData data = DataOf(StillElements());
     EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 0, 0).ascendantBuffer, U"188");
     EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 18, 0).ascendantBuffer, U"098");
+    // Lilith carries the precession twice: on 1 June 2400 the sky's mean apogee of 355.8 is written
+    // 002, the 5.9 degrees of precession since 1980 beyond it.
+    EXPECT_EQ(EphemerisFor(data, 2400, 6, 1, 0, 0).positions.substr(40, 3), U"002");
 }
 
 TEST(MotionMarks, ComparedTheShortWayRound) {

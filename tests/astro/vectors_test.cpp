@@ -153,6 +153,7 @@ TEST(AnalysePoint, TheTwoTermsOfABodyAndTheirTensions) {
     EXPECT_NEAR(sun[cp::kResultant].y, 883, 0.5);
     EXPECT_DOUBLE_EQ(sun[cp::kTensionA].length, 0);
     EXPECT_DOUBLE_EQ(sun[cp::kTensionB].length, 0);
+    EXPECT_NO_THROW(AnalysePoint(p, ws, 12)) << "the node is the last point analysed";
     const cp::VectorWorkspace before = ws;
     EXPECT_THROW(AnalysePoint(p, ws, 13), cp::Fault);
     EXPECT_EQ(ws.resultTable[0].x, before.resultTable[0].x);
