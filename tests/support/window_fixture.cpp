@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include "conceptplane/numeric.h"
 #include "orvanel/astro/chart.h"
@@ -68,6 +70,15 @@ void WindowTest::Choose(QWidget& window, const char* action) {
     QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(found, nullptr) << action;
     real_input::ClickMenuItem(found);
+}
+
+QString WindowTest::ExportedSvg(QWidget& window) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.svg"));
+    dialogs_.PushText(path);
+    Choose(window, "mnuGuardarImagen");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 void WindowTest::MoveOver(QWidget* widget) {
