@@ -101,12 +101,10 @@ TEST(ChartVectors, LengthsFromRoundedComponents) {
 }
 
 TEST(NearestConcept, WithinEightDegreesTheNearestRadiusWins) {
-    const cp::ConceptTable concepts = ConceptTableOf({{U"Lejos", 50, 1000},
-                                                      {U"Casi", 107.9, 1500},
-                                                      {U"Borde", 108, 1000},
-                                                      {U"Primero", 104, 1200},
-                                                      {U"Segundo", 96, 1200},
-                                                      {U"Norte", 355, 2000}});
+    const std::vector<Concept> records = {{U"Lejos", 50, 1000},   {U"Casi", 107.9, 1500},
+                                          {U"Borde", 108, 1000},  {U"Primero", 104, 1200},
+                                          {U"Segundo", 96, 1200}, {U"Norte", 355, 2000}};
+    const cp::ConceptTable concepts = ConceptTableOf(records);
     const struct {
         double degrees, radius;
         cp::Text name;
