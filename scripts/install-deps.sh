@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     python3 python3-fonttools
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre
     xvfb xauth imagemagick

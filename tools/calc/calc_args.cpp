@@ -21,17 +21,28 @@ CommandWords TakeDataOption(const std::vector<std::string>& words) {
     result.words = words;
     while (auto folder = TakeOption(result.words, "--data"))
         result.dataDir = *folder;
+    while (auto file = TakeOption(result.words, "--register"))
+        result.registerFile = *file;
     return result;
 }
 
 std::optional<std::string> TakeOption(std::vector<std::string>& words, std::string_view name) {
+    const auto values = TakeOptionValues(words, name, 1);
+    return values ? std::optional<std::string>(values->front()) : std::nullopt;
+}
+
+std::optional<std::vector<std::string>> TakeOptionValues(std::vector<std::string>& words,
+                                                         std::string_view name, std::size_t count) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != name) continue;
-        if (i + 1 >= words.size()) throw UsageError(std::string(name) + " needs a value");
-        std::string value = words[i + 1];
-        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
-                    words.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-        return value;
+        if (i + count >= words.size()) {
+            throw UsageError(std::string(name) +
+                             (count == 1 ? " needs a value" : " needs " + std::to_string(count) + " values"));
+        }
+        const auto first = words.begin() + static_cast<std::ptrdiff_t>(i);
+        std::vector<std::string> values(first + 1, first + 1 + static_cast<std::ptrdiff_t>(count));
+        words.erase(first, first + 1 + static_cast<std::ptrdiff_t>(count));
+        return values;
     }
     return std::nullopt;
 }

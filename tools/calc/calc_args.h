@@ -17,15 +17,20 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The words of a command line with every "--data DIR" taken out (the last one wins).
+// The words of a command line with every "--data DIR" and "--register FILE" taken out (the last
+// of each wins).
 struct CommandWords {
     std::vector<std::string> words;
     std::optional<std::string> dataDir;
+    std::optional<std::string> registerFile;
 };
 CommandWords TakeDataOption(const std::vector<std::string>& words);
 
 // Takes "--name VALUE" out of `words`; nothing when the option is absent.
 std::optional<std::string> TakeOption(std::vector<std::string>& words, std::string_view name);
+// Takes "--name VALUE1 ... VALUEcount" out of `words`; nothing when the option is absent.
+std::optional<std::vector<std::string>> TakeOptionValues(std::vector<std::string>& words,
+                                                         std::string_view name, std::size_t count);
 
 // A whole number in the signed 16-bit range: an optional sign and decimal digits, nothing else.
 // `what` names the argument in the message.
