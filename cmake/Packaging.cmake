@@ -19,6 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces that stand in for the programs' design fonts (surface/fonts.cpp): Liberation and DejaVu
 # for the sans and mono texts, TeX Gyre Chorus (or URW's Z003) for the script titles.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, fonts-texgyre | fonts-urw-base35")
+# Emoji in the names of the register of subjects are drawn when a colour emoji face is installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "birth charts and vector diagnosis on a concept plane
 Orvanel computes birth charts, synastries and planetary cycles and turns each

@@ -40,6 +40,7 @@ struct ChartSlot {
     AspectArray aspectKind{}, aspectFirst{}, aspectSecond{};         // records 1..aspectCount
     std::int16_t aspectCount = 0;
     EntryTexts typed;  // empty until a date entry fills it
+    friend bool operator==(const ChartSlot&, const ChartSlot&) = default;
 };
 
 }  // namespace orvanel
