@@ -102,7 +102,8 @@ class Reader {
             std::string name = String();
             if (v.Member(name)) Fail("el campo \"" + name + "\" aparece dos veces");
             Expect(':', "«:»");
-            v.members.emplace_back(std::move(name), Element(depth + 1));
+            v.names.push_back(std::move(name));
+            v.values.push_back(Element(depth + 1));
             if (Peek() == '}') break;
             Expect(',', "«,» o «}»");
         }
@@ -251,8 +252,8 @@ std::size_t FirstBadUtf8Line(std::string_view text) {
 }  // namespace
 
 const Value* Value::Member(std::string_view name) const {
-    for (const auto& [key, value] : members)
-        if (key == name) return &value;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name) return &values[i];
     return nullptr;
 }
 

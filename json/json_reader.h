@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace json {
@@ -19,7 +18,9 @@ struct Value {
     bool boolean = false;
     std::string text;  // a string's UTF-8 text, or a number as written
     std::vector<Value> items;
-    std::vector<std::pair<std::string, Value>> members;  // in their order; names are unique
+    // An object's members in their order: names[i] names values[i]; names are unique.
+    std::vector<std::string> names;
+    std::vector<Value> values;
 
     // The member `name` of an object; nothing when absent.
     const Value* Member(std::string_view name) const;

@@ -16,9 +16,9 @@ JsonValue Converted(const json::Value& v) {
     if (v.kind == json::Value::Kind::Number) out.number = std::strtod(v.text.c_str(), nullptr);
     for (const json::Value& item : v.items)
         out.items.push_back(Converted(item));
-    for (const auto& [name, member] : v.members) {
-        out.members[name] = Converted(member);
-        out.order.push_back(name);
+    for (std::size_t i = 0; i < v.names.size(); ++i) {
+        out.members[v.names[i]] = Converted(v.values[i]);
+        out.order.push_back(v.names[i]);
     }
     return out;
 }
