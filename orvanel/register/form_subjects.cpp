@@ -66,7 +66,10 @@ QString Count(std::size_t shown, std::size_t total) {
 
 }  // namespace
 
-FormSubjects::FormSubjects(Windows& windows) : windows_(windows) {
+// The search field and the list are made first, so that Tab goes from one to the other and on to the
+// buttons in their order.
+FormSubjects::FormSubjects(Windows& windows)
+    : windows_(windows), search_(new QLineEdit(this)), list_(AddList(this, &model_)) {
     setObjectName(QStringLiteral("FormSujetos"));
     setWindowTitle(kCaption);
     SetUpClientArea(this, 11880, 8310);
@@ -77,7 +80,6 @@ FormSubjects::FormSubjects(Windows& windows) : windows_(windows) {
     QLabel* find = AddLabel(this, "Label2", QStringLiteral("&Buscar:"), {480, 1050, 1080, 390},
                             Sans(9.75, true), kLavender, Align::Left);
     find->setTextFormat(Qt::PlainText);
-    search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("Text1"));
     search_->setFont(Sans(9.75));
     search_->setPlaceholderText(QStringLiteral("nombre o parte del nombre"));
@@ -86,7 +88,6 @@ FormSubjects::FormSubjects(Windows& windows) : windows_(windows) {
     connect(search_, &QLineEdit::textChanged, this, [this] { ApplySearch(); });
     search_->installEventFilter(this);
 
-    list_ = AddList(this, &model_);
     list_->installEventFilter(this);
     connect(list_, &QTreeView::doubleClicked, this, [this] { Load(1); });
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowNotes(); });

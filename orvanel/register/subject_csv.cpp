@@ -1,6 +1,7 @@
 // Subjects to and from CSV records.
 #include "orvanel/register/subject_csv.h"
 
+#include <algorithm>
 #include <array>
 
 #include "orvanel/register/csv_records.h"
@@ -26,43 +27,43 @@ const std::array<Column, 8> kColumns = {{
     {"modificado", &Subject::changed, false},
 }};
 
+bool Taken(const std::vector<const Column*>& order, const Column* column) {
+    return std::find(order.begin(), order.end(), column) != order.end();
+}
+
 // For each field of the header, the column it names; or the problem with the header.
 std::optional<ImportProblem> ReadHeader(const CsvRecord& header, std::vector<const Column*>& order) {
     for (const std::string& title : header.fields) {
-        const Column* found = nullptr;
-        for (const Column& c : kColumns)
-            if (title == c.title) found = &c;
-        if (!found)
+        const auto found =
+            std::find_if(kColumns.begin(), kColumns.end(), [&](const Column& c) { return title == c.title; });
+        if (found == kColumns.end())
             return ImportProblem{header.line, "la cabecera nombra una columna desconocida: «" + title + "»"};
-        for (const Column* taken : order)
-            if (taken == found)
-                return ImportProblem{header.line, "la cabecera repite la columna «" + title + "»"};
-        order.push_back(found);
+        if (Taken(order, &*found))
+            return ImportProblem{header.line, "la cabecera repite la columna «" + title + "»"};
+        order.push_back(&*found);
     }
     for (const Column& c : kColumns) {
-        bool present = false;
-        for (const Column* taken : order)
-            present = present || taken == &c;
-        if (c.required && !present)
+        if (c.required && !Taken(order, &c))
             return ImportProblem{header.line,
                                  std::string("a la cabecera le falta la columna «") + c.title + "»"};
     }
     return std::nullopt;
 }
 
+// The fields of one record, in the columns' order.
+template <class Field>
+std::string Record(const Field& field) {
+    std::vector<std::string> fields(kColumns.size());
+    std::transform(kColumns.begin(), kColumns.end(), fields.begin(), field);
+    return CsvLine(fields);
+}
+
 }  // namespace
 
 std::string SubjectsToCsv(const std::vector<Subject>& subjects) {
-    std::vector<std::string> titles;
-    for (const Column& c : kColumns)
-        titles.emplace_back(c.title);
-    std::string text = CsvLine(titles);
-    for (const Subject& s : subjects) {
-        std::vector<std::string> fields;
-        for (const Column& c : kColumns)
-            fields.push_back(s.*c.field);
-        text += CsvLine(fields);
-    }
+    std::string text = Record([](const Column& c) { return std::string(c.title); });
+    for (const Subject& s : subjects)
+        text += Record([&](const Column& c) { return s.*c.field; });
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -26,8 +27,8 @@ enum class Format { Csv, Json };
 
 Format FormatOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
-    for (char& c : extension)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     if (extension == ".csv") return Format::Csv;
     if (extension == ".json") return Format::Json;
     throw RegisterFault("El archivo " + path + " debe terminar en .csv o en .json");

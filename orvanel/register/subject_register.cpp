@@ -37,7 +37,7 @@ Subject SubjectFromRow(const Statement& st) {
     return {st.Text(0), st.Text(1), st.Text(2), st.Text(3), st.Text(4), st.Text(5), st.Text(6), st.Text(7)};
 }
 
-std::optional<Subject> FindIn(Database& db, const std::string& key) {
+std::optional<Subject> FindIn(const Database& db, const std::string& key) {
     Statement st(db.Handle(), std::string("SELECT ") + kColumns + " FROM subjects WHERE name_key = ?1");
     st.Bind(1, key);
     if (!st.Step()) return std::nullopt;
@@ -48,7 +48,7 @@ bool HasSchema(Database& db) {
     return db.IntOf("PRAGMA user_version") > 0;
 }
 
-void Insert(Database& db, const Subject& s, const std::string& now) {
+void Insert(const Database& db, const Subject& s, const std::string& now) {
     Statement st(db.Handle(), kInsert);
     BindSubject(st, s, now);
     st.Step();
@@ -67,7 +67,7 @@ Subject Checked(Subject s) {
     return s;
 }
 
-void RollBack(Database& db) {
+void RollBack(const Database& db) {
     sqlite3_exec(db.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
@@ -143,7 +143,7 @@ Database& SubjectRegister::WritableDatabase() {
     return *db_;
 }
 
-void SubjectRegister::Write(const std::function<void(Database&)>& change) {
+void SubjectRegister::Write(const std::function<void(const Database&)>& change) {
     Database& db = WritableDatabase();
     db.Exec("BEGIN IMMEDIATE");
     try {
@@ -182,7 +182,7 @@ std::optional<Subject> SubjectRegister::Find(std::string_view name) {
 
 void SubjectRegister::Add(Subject subject) {
     const Subject s = Checked(std::move(subject));
-    Write([&](Database& db) {
+    Write([&](const Database& db) {
         if (const auto held = FindIn(db, NameKey(s.name))) throw RegisterFault(NameExistsMessage(held->name));
         Insert(db, s, NowStamp());
     });
@@ -190,7 +190,7 @@ void SubjectRegister::Add(Subject subject) {
 
 void SubjectRegister::SaveDate(Subject subject) {
     const Subject s = Checked(std::move(subject));
-    Write([&](Database& db) {
+    Write([&](const Database& db) {
         const std::string now = NowStamp();
         if (!FindIn(db, NameKey(s.name))) return Insert(db, s, now);
         Statement st(db.Handle(),
@@ -203,7 +203,7 @@ void SubjectRegister::SaveDate(Subject subject) {
 
 void SubjectRegister::Modify(std::string_view name, std::string newName, std::string notes) {
     const std::string oldKey = NameKey(TrimName(name));
-    Write([&](Database& db) {
+    Write([&](const Database& db) {
         auto found = FindIn(db, oldKey);
         if (!found) throw RegisterFault(NoSuchSubjectMessage(TrimName(name)));
         found->name = std::move(newName);
@@ -223,7 +223,7 @@ void SubjectRegister::Modify(std::string_view name, std::string newName, std::st
 }
 
 void SubjectRegister::Remove(std::string_view name) {
-    Write([&](Database& db) {
+    Write([&](const Database& db) {
         Statement st(db.Handle(), "DELETE FROM subjects WHERE name_key = ?1");
         st.Bind(1, NameKey(TrimName(name)));
         st.Step();
@@ -246,7 +246,7 @@ std::vector<std::string> SubjectRegister::ExistingNames(const std::vector<Subjec
 ImportCounts SubjectRegister::Import(const std::vector<Subject>& subjects, Existing existing,
                                      const std::function<void(std::size_t)>& afterRow) {
     ImportCounts counts;
-    Write([&](Database& db) {
+    Write([&](const Database& db) {
         const std::string now = NowStamp();
         Statement find(db.Handle(), "SELECT 1 FROM subjects WHERE name_key = ?1");
         Statement insert(db.Handle(), kInsert);

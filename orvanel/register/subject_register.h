@@ -79,8 +79,9 @@ class SubjectRegister {
 
   private:
     void Open();
-    // Runs `change` in one write transaction, making the file first if there is none.
-    void Write(const std::function<void(Database&)>& change);
+    // Runs `change` in one write transaction, making the file first if there is none. The change
+    // only runs statements, so it gets the connection as const.
+    void Write(const std::function<void(const Database&)>& change);
     Database& WritableDatabase();
 
     std::string path_;
