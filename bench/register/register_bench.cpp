@@ -14,8 +14,8 @@
 #include "orvanel/register/form_subjects.h"
 #include "orvanel/register/register_location.h"
 #include "orvanel/register/subject_loading.h"
-#include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/entry_confirmation.h"
+#include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "window_test_support.h"
@@ -52,6 +52,7 @@ struct Desk {
 };
 
 Desk& TheDesk() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::TestApplication();
     static Desk desk;
     return desk;
@@ -114,10 +115,4 @@ BENCHMARK(BM_LoadASubjectIntoSlot1)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace orvanel
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -79,7 +79,6 @@ FormSubjects::FormSubjects(Windows& windows)
 
     QLabel* find = AddLabel(this, "Label2", QStringLiteral("&Buscar:"), {480, 1050, 1080, 390},
                             Sans(9.75, true), kLavender, Align::Left);
-    find->setTextFormat(Qt::PlainText);
     search_->setObjectName(QStringLiteral("Text1"));
     search_->setFont(Sans(9.75));
     search_->setPlaceholderText(QStringLiteral("nombre o parte del nombre"));
@@ -110,15 +109,13 @@ FormSubjects::FormSubjects(Windows& windows)
 
 FormSubjects::~FormSubjects() = default;
 
-QPushButton* FormSubjects::AddButton(const char* name, const char* caption, int top,
-                                     std::function<void()> action) {
+void FormSubjects::AddButton(const char* name, const char* caption, int top, std::function<void()> action) {
     auto* button = new QPushButton(QString::fromUtf8(caption), this);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true);  // Enter presses the button that has the focus
     surface::PlaceTwips(button, kButtonLeft, top, kButtonWidth, kButtonHeight);
     connect(button, &QPushButton::clicked, this, [action = std::move(action)] { action(); });
     buttons_[name] = button;
-    return button;
 }
 
 void FormSubjects::ShowRegister() {
@@ -132,7 +129,7 @@ void FormSubjects::ShowRegister() {
 
 void FormSubjects::Refill(const std::string& key) {
     std::vector<ListedSubject> all;
-    if (!RunGuarded(kCaption, [&] { all = register_->List(); })) all.clear();
+    RunGuarded(kCaption, [&] { all = register_->List(); });
     model_.SetSubjects(std::move(all));
     ApplySearch();
     const int row = key.empty() ? -1 : model_.RowOfKey(key);

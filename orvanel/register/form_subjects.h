@@ -48,7 +48,7 @@ class FormSubjects : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QPushButton* AddButton(const char* name, const char* caption, int top, std::function<void()> action);
+    void AddButton(const char* name, const char* caption, int top, std::function<void()> action);
     // The list again from the register, the subject with `key` chosen when it is shown.
     void Refill(const std::string& key = {});
     void ApplySearch();

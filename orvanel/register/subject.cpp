@@ -44,6 +44,17 @@ std::optional<std::string> MomentProblem(const Subject& s) {
 
 }  // namespace
 
+const std::array<SubjectField, 8> kSubjectFields = {{
+    {"nombre", "name", &Subject::name, true},
+    {"año", "year", &Subject::year, true},
+    {"mes", "month", &Subject::month, true},
+    {"día", "day", &Subject::day, true},
+    {"hora", "time", &Subject::time, true},
+    {"notas", "notes", &Subject::notes, false},
+    {"creado", "created", &Subject::created, false},
+    {"modificado", "changed", &Subject::changed, false},
+}};
+
 // Blanks are single bytes in UTF-8, so they are cut from the bytes, leaving any other byte as it is.
 std::string TrimName(std::string_view name) {
     const std::size_t first = name.find_first_not_of(' ');

@@ -3,6 +3,7 @@
 // Texts are UTF-8.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -19,6 +20,16 @@ struct Subject {
     std::string created, changed;  // "2024-05-07T10:11:12Z", in UTC
     friend bool operator==(const Subject&, const Subject&) = default;
 };
+
+// The fields of a subject as the import and export files name them: the CSV column and the JSON
+// key, and whether a file must give it.
+struct SubjectField {
+    const char* column;
+    const char* key;
+    std::string Subject::*field;
+    bool required;
+};
+extern const std::array<SubjectField, 8> kSubjectFields;
 
 inline constexpr std::size_t kMaxNameLength = 80;     // characters
 inline constexpr std::size_t kMaxTypedLength = 40;    // characters of each typed text

@@ -10,22 +10,7 @@ namespace orvanel::subjects {
 
 namespace {
 
-struct Column {
-    const char* title;
-    std::string Subject::*field;
-    bool required;
-};
-
-const std::array<Column, 8> kColumns = {{
-    {"nombre", &Subject::name, true},
-    {"año", &Subject::year, true},
-    {"mes", &Subject::month, true},
-    {"día", &Subject::day, true},
-    {"hora", &Subject::time, true},
-    {"notas", &Subject::notes, false},
-    {"creado", &Subject::created, false},
-    {"modificado", &Subject::changed, false},
-}};
+using Column = SubjectField;
 
 bool Taken(const std::vector<const Column*>& order, const Column* column) {
     return std::find(order.begin(), order.end(), column) != order.end();
@@ -34,18 +19,18 @@ bool Taken(const std::vector<const Column*>& order, const Column* column) {
 // For each field of the header, the column it names; or the problem with the header.
 std::optional<ImportProblem> ReadHeader(const CsvRecord& header, std::vector<const Column*>& order) {
     for (const std::string& title : header.fields) {
-        const auto found =
-            std::find_if(kColumns.begin(), kColumns.end(), [&](const Column& c) { return title == c.title; });
-        if (found == kColumns.end())
+        const auto found = std::find_if(kSubjectFields.begin(), kSubjectFields.end(),
+                                        [&](const Column& c) { return title == c.column; });
+        if (found == kSubjectFields.end())
             return ImportProblem{header.line, "la cabecera nombra una columna desconocida: «" + title + "»"};
         if (Taken(order, &*found))
             return ImportProblem{header.line, "la cabecera repite la columna «" + title + "»"};
         order.push_back(&*found);
     }
-    for (const Column& c : kColumns) {
+    for (const Column& c : kSubjectFields) {
         if (c.required && !Taken(order, &c))
             return ImportProblem{header.line,
-                                 std::string("a la cabecera le falta la columna «") + c.title + "»"};
+                                 std::string("a la cabecera le falta la columna «") + c.column + "»"};
     }
     return std::nullopt;
 }
@@ -53,15 +38,15 @@ std::optional<ImportProblem> ReadHeader(const CsvRecord& header, std::vector<con
 // The fields of one record, in the columns' order.
 template <class Field>
 std::string Record(const Field& field) {
-    std::vector<std::string> fields(kColumns.size());
-    std::transform(kColumns.begin(), kColumns.end(), fields.begin(), field);
+    std::vector<std::string> fields(kSubjectFields.size());
+    std::transform(kSubjectFields.begin(), kSubjectFields.end(), fields.begin(), field);
     return CsvLine(fields);
 }
 
 }  // namespace
 
 std::string SubjectsToCsv(const std::vector<Subject>& subjects) {
-    std::string text = Record([](const Column& c) { return std::string(c.title); });
+    std::string text = Record([](const Column& c) { return std::string(c.column); });
     for (const Subject& s : subjects)
         text += Record([&](const Column& c) { return s.*c.field; });
     return text;

@@ -1,8 +1,6 @@
 // Subjects to and from JSON.
 #include "orvanel/register/subject_json.h"
 
-#include <array>
-
 #include "json/json_reader.h"
 #include "json/json_writer.h"
 
@@ -10,27 +8,10 @@ namespace orvanel::subjects {
 
 namespace {
 
-struct Member {
-    const char* key;
-    std::string Subject::*field;
-    bool required;
-};
-
-const std::array<Member, 8> kMembers = {{
-    {"name", &Subject::name, true},
-    {"year", &Subject::year, true},
-    {"month", &Subject::month, true},
-    {"day", &Subject::day, true},
-    {"time", &Subject::time, true},
-    {"notes", &Subject::notes, false},
-    {"created", &Subject::created, false},
-    {"changed", &Subject::changed, false},
-}};
-
 std::string SubjectObject(const Subject& s) {
     json::JsonWriter out;
     out.BeginObject();
-    for (const Member& m : kMembers)
+    for (const SubjectField& m : kSubjectFields)
         out.Key(m.key).String(s.*m.field);
     out.EndObject();
     return out.Str();
@@ -39,7 +20,7 @@ std::string SubjectObject(const Subject& s) {
 std::optional<ImportProblem> ReadSubject(const json::Value& v, Subject& s) {
     if (v.kind != json::Value::Kind::Object)
         return ImportProblem{v.line, "cada sujeto debe ser un objeto {…}"};
-    for (const Member& m : kMembers) {
+    for (const SubjectField& m : kSubjectFields) {
         const json::Value* member = v.Member(m.key);
         if (!member) {
             if (m.required) return ImportProblem{v.line, std::string("falta el campo \"") + m.key + "\""};
