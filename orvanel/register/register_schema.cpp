@@ -9,15 +9,15 @@ namespace orvanel::subjects {
 
 namespace {
 
-// Version 1. Texts are UTF-8; name_key is NameKey(name).
+// Version 1. Texts are UTF-8; name_key is NameKey(name). The table is kept in the order of its key,
+// so the list reads in one pass in the order it is shown.
 constexpr const char* kSchema[] = {
     "CREATE TABLE subjects ("
-    " id INTEGER PRIMARY KEY,"
+    " name_key TEXT NOT NULL PRIMARY KEY,"
     " name TEXT NOT NULL,"
-    " name_key TEXT NOT NULL UNIQUE,"
     " year TEXT NOT NULL, month TEXT NOT NULL, day TEXT NOT NULL, time TEXT NOT NULL,"
     " notes TEXT NOT NULL DEFAULT '',"
-    " created TEXT NOT NULL, changed TEXT NOT NULL)",
+    " created TEXT NOT NULL, changed TEXT NOT NULL) WITHOUT ROWID",
     "PRAGMA application_id = 1332901486",
     "PRAGMA user_version = 1",
 };
