@@ -9,9 +9,10 @@
 
 namespace orvanel::subjects {
 
+// Empty when the system names no data folder for the user.
 inline std::string DefaultRegisterPath() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return (folder + QStringLiteral("/sujetos.sqlite")).toStdString();
+    return folder.isEmpty() ? std::string() : (folder + QStringLiteral("/sujetos.sqlite")).toStdString();
 }
 
 }  // namespace orvanel::subjects

@@ -81,6 +81,10 @@ SubjectRegister::SubjectRegister(std::string path, int busyMilliseconds)
 SubjectRegister::~SubjectRegister() = default;
 
 void SubjectRegister::Open() {
+    if (path_.empty()) {  // SQLite would take it for a temporary database and lose every change
+        problem_ = "No hay carpeta de datos del usuario para el registro de sujetos";
+        return;
+    }
     std::error_code ec;
     const auto status = std::filesystem::status(path_, ec);
     if (status.type() == std::filesystem::file_type::not_found) return;  // the first change makes it

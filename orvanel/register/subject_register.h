@@ -38,8 +38,8 @@ class SubjectRegister {
     static constexpr int kBusyWaitMilliseconds = 2000;
 
     // Opens the file at `path` if it exists and examines it; a missing file is made, with its
-    // folder, by the first change. Never throws: a file that cannot be used leaves the register
-    // empty and read-only, with the reason in Problem().
+    // folder, by the first change. An empty path is a register that cannot be used. Never throws: a file that
+    // cannot be used leaves the register empty and read-only, with the reason in Problem().
     explicit SubjectRegister(std::string path, int busyMilliseconds = kBusyWaitMilliseconds);
     ~SubjectRegister();
     SubjectRegister(const SubjectRegister&) = delete;

@@ -168,6 +168,7 @@ TEST_F(RegisterFile, AFolderThatCannotBeMadeIsToldAtTheFirstChange) {
     SubjectRegister r(path_);
     EXPECT_TRUE(r.List().empty());
     EXPECT_EQ(FaultOf([&] { r.Add(Born("Ana")); }), CannotCreateMessage(path_));
+    EXPECT_FALSE(SubjectRegister("").Readable()) << "no data folder: SQLite would make a temporary database";
 }
 
 TEST_F(RegisterFile, AProcessKilledHalfWayThroughAnImportLeavesTheRegisterAsBefore) {
