@@ -27,12 +27,13 @@ CommandWords TakeDataOption(const std::vector<std::string>& words) {
 }
 
 std::optional<std::string> TakeOption(std::vector<std::string>& words, std::string_view name) {
-    const auto values = TakeOptionValues(words, name, 1);
-    return values ? std::optional<std::string>(values->front()) : std::nullopt;
+    const auto values = TakeOptionWords(words, name, 1);
+    if (!values) return std::nullopt;
+    return values->front();
 }
 
-std::optional<std::vector<std::string>> TakeOptionValues(std::vector<std::string>& words,
-                                                         std::string_view name, std::size_t count) {
+std::optional<std::vector<std::string>> TakeOptionWords(std::vector<std::string>& words,
+                                                        std::string_view name, std::size_t count) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != name) continue;
         if (i + count >= words.size()) {
@@ -45,6 +46,15 @@ std::optional<std::vector<std::string>> TakeOptionValues(std::vector<std::string
         return values;
     }
     return std::nullopt;
+}
+
+bool TakeFlag(std::vector<std::string>& words, std::string_view name) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != name) continue;
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+        return true;
+    }
+    return false;
 }
 
 std::int16_t ParseInt16(const std::string& word, std::string_view what) {

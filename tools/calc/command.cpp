@@ -27,8 +27,9 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"cycle", RunCycleCommand}, {"coincidences", RunCoincidencesCommand}, {"ephemeris", RunEphemerisCommand},
-    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},
+    {"cycle", RunCycleCommand},         {"coincidences", RunCoincidencesCommand},
+    {"ephemeris", RunEphemerisCommand}, {"plane", RunPlaneEntry},
+    {"structure", RunStructureEntry},   {"report", RunReportCommand},
 };
 
 // The subcommands that may read the register of subjects.
@@ -45,7 +46,7 @@ constexpr RegisterEntry kRegisterCommands[] = {
 
 constexpr char kUsage[] =
     "usage: orvanel-calc [--data DIR] [--register FILE] "
-    "chart|synastry|cycle|coincidences|plane|structure|subjects|batch ARGS...";
+    "chart|synastry|cycle|coincidences|plane|structure|report|subjects|batch ARGS...";
 
 // Runs a subcommand with its output buffered, so that a failure prints nothing on `out`.
 template <class Run>

@@ -18,7 +18,7 @@ constexpr char kUsage[] = "synastry (Y1 M1 D1 h1 m1 Y2 M2 D2 h2 m2 | --subjects 
 
 std::string SynastryDocument(std::vector<std::string> words, const std::string& dataDir,
                              const std::string& registerFile) {
-    const auto names = TakeOptionValues(words, "--subjects", 2);
+    const auto names = TakeOptionWords(words, "--subjects", 2);
     const auto baseWord = TakeOption(words, "--base");
     ExpectWordCount(words, names ? 0 : 10, kUsage);
     // Right after the synastry window opens from the main menu, subject 2 is the outer one.
