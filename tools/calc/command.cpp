@@ -27,9 +27,8 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"cycle", RunCycleCommand},         {"coincidences", RunCoincidencesCommand},
-    {"ephemeris", RunEphemerisCommand}, {"plane", RunPlaneEntry},
-    {"structure", RunStructureEntry},   {"report", RunReportCommand},
+    {"cycle", RunCycleCommand}, {"coincidences", RunCoincidencesCommand}, {"ephemeris", RunEphemerisCommand},
+    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},         {"report", RunReportCommand},
 };
 
 // The subcommands that may read the register of subjects.
