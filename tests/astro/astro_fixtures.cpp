@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "conceptplane/text.h"
 #include "tools/generators/orbit_table_writer.h"
@@ -36,29 +35,8 @@ orvanel::EphemerisData DataOf(const orvanel::ElementTable& elements, const std::
             std::make_shared<const orvanel::OrbitTable>(orvanel::OrbitTable::FromBytes(orbitBytes))};
 }
 
-TempFolder::TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("orvanel-astro-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
 std::string SourceData(const std::string& name) {
     return std::string(ORVANEL_SOURCE_DIR) + "/data/" + name;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 cp::Text PositionsText(const std::vector<int>& longitudes) {

@@ -2,12 +2,12 @@
 // temporary data folder, positions texts and concept files built from values.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "conceptplane/concept_table.h"
 #include "orvanel/astro/ephemeris_files.h"
+#include "temp_folder.h"
 
 namespace astro_test {
 
@@ -18,23 +18,11 @@ orvanel::ElementTable ZeroElements();
 std::string ElementBytes(const orvanel::ElementTable& table);
 orvanel::EphemerisData DataOf(const orvanel::ElementTable& elements, const std::string& orbitBytes);
 
-// A folder under the system's temporary folder, removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    std::string Path() const { return path_.string(); }
-    void Write(const std::string& name, const std::string& bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
+using test_support::ReadBytes;
+using test_support::TempFolder;
 
 // The source tree's data folder.
 std::string SourceData(const std::string& name);
-std::string ReadBytes(const std::string& path);
 
 // A 48-character positions text with the given twelve longitudes (direct marks, the node "!").
 cp::Text PositionsText(const std::vector<int>& longitudes);
