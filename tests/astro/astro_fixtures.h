@@ -6,12 +6,13 @@
 
 #include "core_builders.h"
 #include "orvanel/astro/ephemeris_files.h"
-#include "test_files.h"
+#include "temp_folder.h"
 
 namespace astro_test {
 
 using namespace core_builders;
-using namespace test_files;
+using test_support::ReadBytes;
+using test_support::TempFolder;
 
 // All seventy elements zero, written as the file would hold them.
 orvanel::ElementTable ZeroElements();

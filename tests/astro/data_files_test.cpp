@@ -72,7 +72,7 @@ TEST(DataFiles, AChangedFileIsReadAgain) {
     el.Set(kDailyMotion, 1, 2);
     ASSERT_EQ(ElementBytes(el).size(), ElementBytes(ZeroElements()).size());
     folder.Write("efemerides.txt", ElementBytes(el));
-    const auto path = folder.Path() / "efemerides.txt";
+    const std::filesystem::path path = folder / "efemerides.txt";
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(5));
     EXPECT_EQ(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0).substr(0, 3), U"280");
     // Broken afterwards: refused, not answered from the old contents.

@@ -6,7 +6,6 @@
 
 #include "conceptplane/faults.h"
 #include "core_builders.h"
-#include "test_files.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ class CoincidenceReport : public ::testing::Test {
   protected:
     CoincidenceReport() { core_builders::EnterComputed(program, files, 1, {2001, 12, 5}); }
 
-    orvanel::EphemerisFiles files{test_files::ShippedData()};
+    orvanel::EphemerisFiles files{core_builders::ShippedData()};
     orvanel::Program program;
 };
 

@@ -7,7 +7,6 @@
 #include "conceptplane/faults.h"
 #include "core_builders.h"
 #include "orvanel/astro/ephemeris.h"
-#include "test_files.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ class CyclePlot : public ::testing::Test {
   protected:
     CyclePlot() { core_builders::EnterComputed(program, files, 1, {2001, 12, 5}); }
 
-    orvanel::EphemerisFiles files{test_files::ShippedData()};
+    orvanel::EphemerisFiles files{core_builders::ShippedData()};
     orvanel::Program program;
     orvanel::ChartSlot& natal = program.ChartPositions[1];
 };

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "conceptplane/data_folder.h"
-#include "test_files.h"
+#include "temp_folder.h"
 
 TEST(DataFolder, TakesTheFirstCandidateHoldingConceptsOrEphemeris) {
-    const test_files::TempFolder root;
+    const test_support::TempFolder root;
     for (const char* name : {"empty", "concepts", "ephemeris"})
-        std::filesystem::create_directories(root.Path() / name);
+        std::filesystem::create_directories(root / name);
     root.Write("concepts/concptos.txt", "");
     root.Write("ephemeris/efemerides.txt", "");
     root.Write("empty/orbitas.txt", "");  // not enough on its own

@@ -33,6 +33,10 @@ cp::ConceptTable ConceptTableOf(const std::vector<Concept>& concepts) {
     return cp::ConceptTable::FromBytes(bytes);
 }
 
+std::string ShippedData(const std::string& name) {
+    return std::string(ORVANEL_SOURCE_DIR) + "/data/" + name;
+}
+
 cp::Text PositionsText(const std::vector<int>& longitudes) {
     cp::Text text;
     for (std::size_t k = 0; k < longitudes.size(); ++k)

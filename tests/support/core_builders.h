@@ -1,5 +1,6 @@
 // Values built for the tests of the computing code: concept tables, positions texts, chart slots with
-// chosen longitudes or aspect records, and a subject entered through the computing functions.
+// chosen longitudes or aspect records, a subject entered through the computing functions, and the
+// shipped data files.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,9 @@ struct Concept {
     std::u32string reference = {};
 };
 cp::ConceptTable ConceptTableOf(const std::vector<Concept>& concepts);
+
+// The source tree's data folder, or a file in it.
+std::string ShippedData(const std::string& name = "");
 
 // A 48-character positions text of twelve longitudes, every mark direct but the node's.
 cp::Text PositionsText(const std::vector<int>& longitudes);
