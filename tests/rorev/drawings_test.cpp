@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "conceptplane/concept_description.h"
+#include "core_builders.h"
 #include "display_list_reading.h"
 #include "rorev/details_caption.h"
 #include "rorev/levels_drawing.h"
@@ -10,26 +11,8 @@
 namespace rorev_test {
 namespace {
 
-struct Concept {
-    const char32_t* name;
-    double degrees, radius, x, y;
-};
-
-// The concepts as the file holds them, read back: the numbers as the reader takes them.
-cp::ConceptTable TableOf(const std::vector<Concept>& concepts) {
-    const auto field = [](double v) { return cp::Fixed(cp::FromUtf8(std::to_string(v)), 13); };
-    std::string bytes;
-    for (const Concept& c : concepts) {
-        cp::ConceptRecord r;
-        r.reference = r.name = cp::Fixed(c.name, 30);
-        r.degrees = field(c.degrees);
-        r.radius = field(c.radius);
-        r.x = field(c.x);
-        r.y = field(c.y);
-        bytes += cp::EncodeConceptRecord(r);
-    }
-    return cp::ConceptTable::FromBytes(bytes);
-}
+using core_builders::Concept;
+using core_builders::ConceptTableOf;
 
 TEST(LevelsDrawing, PairsCarryTheirLimitsAndStartAngles) {
     const std::pair<int, int> expected[] = {{194, 15},  {374, 0},  {722, 15},  {1394, 0},
@@ -43,7 +26,7 @@ TEST(LevelsDrawing, PairsCarryTheirLimitsAndStartAngles) {
 
 TEST(LevelsDrawing, PrintsOnlyTheRadiiStrictlyInsideThePairsWindow) {
     // For L = 194 the window is 96 < radius < 194.
-    const cp::ConceptTable table = TableOf({
+    const cp::ConceptTable table = ConceptTableOf({
         {U"Abajo", 0, 96, 96, 0},       // L / 2 − 1: outside
         {U"Dentro", 0, 96.5, 96.5, 0},  // just inside
         {U"Borde", 90, 193, 0, 193},    // L − 1, the upper base level: printed
@@ -89,7 +72,7 @@ TEST(DetailsCaption, SixParagraphsInDisplayedUnits) {
          U"Grados = 16\r\n\r\nRadio = 520\r\n\r\nX = 0\r\n\r\nY = -1"},
     };
     for (const auto& c : cases) {
-        const cp::ConceptRecord record = TableOf({c.given}).Read(1);
+        const cp::ConceptRecord record = ConceptTableOf({c.given}).Read(1);
         EXPECT_EQ(cp::ToUtf8(rorev::DetailsCaption(record, cp::DescribeConcept(record))),
                   cp::ToUtf8(c.expected));
     }

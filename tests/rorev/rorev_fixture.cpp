@@ -2,10 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <filesystem>
 
+#include "core_builders.h"
 #include "rorev/open_concepts.h"
 #include "window_test_support.h"
 
@@ -23,14 +24,9 @@ QPoint PixelOf(double x, double y) {
                   static_cast<int>((5300 - y) / kUnitsPerPixel));
 }
 
-const QString kShippedConcepts = QStringLiteral(ORVANEL_SOURCE_DIR "/data/concptos.txt");
+const std::string kShippedConcepts = core_builders::ShippedData("concptos.txt");
 
 }  // namespace
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList Items(const QListWidget* list) {
     QStringList items;
@@ -40,15 +36,14 @@ QStringList Items(const QListWidget* list) {
 }
 
 void RorevWindowTest::SetUp() {
-    conceptFile = folder.filePath("concptos.txt");
-    ASSERT_TRUE(QFile::copy(kShippedConcepts, conceptFile));
+    std::filesystem::copy_file(kShippedConcepts, conceptFile);
     Open(conceptFile);
 }
 
-void RorevWindowTest::Open(const QString& path) {
+void RorevWindowTest::Open(const std::string& path) {
     orvanel::testing::TestApplication();
     form1.reset();
-    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(path.toStdString()));
+    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(path));
     form1->show();
     form1->resize(kTestWidth, form1->height());
     ASSERT_EQ(Picture1()->width(), kTemplatePixels);
@@ -56,7 +51,7 @@ void RorevWindowTest::Open(const QString& path) {
 
 void RorevWindowTest::TearDown() {
     form1.reset();
-    EXPECT_EQ(Bytes(conceptFile), Bytes(kShippedConcepts)) << "the concept file was written";
+    EXPECT_EQ(ReadBytes(conceptFile), ReadBytes(kShippedConcepts)) << "the concept file was written";
     EXPECT_FALSE(dialogs.Failed());
 }
 

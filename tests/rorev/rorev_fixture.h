@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -16,10 +15,11 @@
 #include "rorev/form1_main.h"
 #include "surface/dialogs.h"
 #include "surface/picture_widget.h"
+#include "temp_folder.h"
 
 namespace rorev_test {
 
-QByteArray Bytes(const QString& path);
+using test_support::ReadBytes;
 // The texts of a list's rows, their blanks aside.
 QStringList Items(const QListWidget* list);
 
@@ -34,7 +34,7 @@ class RorevWindowTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
     // A new main window over the concept file at `path`, in place of the last one.
-    void Open(const QString& path);
+    void Open(const std::string& path);
 
     template <class T = QWidget>
     T* Find(const char* name, QWidget* window = nullptr) const {
@@ -56,8 +56,8 @@ class RorevWindowTest : public ::testing::Test {
     void MoveToPlane(double x, double y) const;
     void ClickPlane(double x, double y, Qt::MouseButton button = Qt::LeftButton) const;
 
-    QTemporaryDir folder;
-    QString conceptFile;  // the copy of the shipped file in `folder`
+    test_support::TempFolder folder;
+    const std::string conceptFile = folder / "concptos.txt";  // a copy of the shipped file
     surface::ScriptedDialogs dialogs;
     std::unique_ptr<rorev::Form1> form1;
 };

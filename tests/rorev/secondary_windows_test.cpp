@@ -1,13 +1,12 @@
 // The levels view, the structure view, the help windows, the exports, and what the program does with
 // its concept file: read it, never write or create it.
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <filesystem>
 
 #include "conceptplane/structure_view.h"
 #include "rorev/form2_levels.h"
@@ -114,7 +113,7 @@ TEST_F(RorevWindowTest, ScreenReadersGetEveryWindowAndPicture) {
 // Every test works on a copy of the shipped file and ends by checking its bytes. A missing file stays
 // missing, and the windows work with no concepts and no message.
 TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreated) {
-    const QString missing = folder.filePath("sub/concptos.txt");
+    const std::string missing = folder / "sub/concptos.txt";
     Open(missing);
     Trigger("mnuDescr");
     EXPECT_EQ(List1()->count(), 0);
@@ -128,13 +127,13 @@ TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreated) {
     EXPECT_TRUE(TextsIn(form1->Levels().Picture1()->Surface()).empty());
     Trigger("Command8", &form1->Levels());
     form1.reset();
-    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_TRUE(dialogs.Asked().empty());
 }
 
 TEST_F(RorevWindowTest, AnUnreadableConceptFileIsToldAndGivesNoConcepts) {
-    ASSERT_TRUE(QDir(folder.path()).mkpath("sub/concptos.txt"));  // a folder by the file's name
-    EXPECT_EQ(rorev::OpenConcepts(folder.filePath("sub/concptos.txt").toStdString()).Count(), 0);
+    std::filesystem::create_directories(folder / "sub/concptos.txt");  // a folder by the file's name
+    EXPECT_EQ(rorev::OpenConcepts(folder / "sub/concptos.txt").Count(), 0);
     ASSERT_EQ(dialogs.Asked().size(), 1u);
     EXPECT_EQ(dialogs.Asked()[0].text, "No se puede leer el archivo concptos.txt");
     EXPECT_EQ(dialogs.Asked()[0].title, "Archivos de datos");
@@ -158,13 +157,13 @@ TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
         const auto* bar = c.window->findChild<QMenuBar*>();
         EXPECT_EQ(bar != nullptr && bar->actions().back()->text() == "E&xportar", c.menu);
         EXPECT_EQ(c.window->actions().contains(Find<QAction>("mnuGuardarImagen", c.window)), !c.menu);
-        const QString path = folder.filePath(c.window->objectName() + ".svg");
-        dialogs.PushText(path);
+        const std::string path = folder / (c.window->objectName().toStdString() + ".svg");
+        dialogs.PushText(QString::fromStdString(path));
         c.window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(c.window));
         real_input::PressKeys("Ctrl+S");
         for (const QString& text : c.says)
-            EXPECT_TRUE(Bytes(path).contains(text.toUtf8())) << text.toStdString();
+            EXPECT_NE(ReadBytes(path).find(text.toStdString()), std::string::npos) << text.toStdString();
     }
 }
 

@@ -1,10 +1,8 @@
 // The display list replayed onto images: lines, circles, styles and texts land on the expected pixels.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "surface/paint_list.h"
+#include "temp_folder.h"
 
 using namespace surface;
 
@@ -98,14 +96,14 @@ TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
 TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
     DrawingSurface s = Picture();
     s.Circle({500, 500}, 400);
-    QTemporaryDir dir;
-    ASSERT_TRUE(SaveSvg(s, dir.filePath("picture.svg"), QSize(120, 120)));
-    ASSERT_TRUE(SavePdf(s, dir.filePath("picture.pdf"), QSize(120, 120)));
-    QFile svg(dir.filePath("picture.svg")), pdf(dir.filePath("picture.pdf"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svg.readAll().contains("<svg") && pdf.readAll().startsWith("%PDF"));
-    EXPECT_FALSE(SaveSvg(s, dir.filePath("missing/picture.svg"), QSize(120, 120)));
-    EXPECT_FALSE(SavePdf(s, dir.filePath("missing/picture.pdf"), QSize(120, 120)));
+    const test_support::TempFolder dir;
+    const auto at = [&dir](const std::string& name) { return QString::fromStdString(dir / name); };
+    ASSERT_TRUE(SaveSvg(s, at("picture.svg"), QSize(120, 120)));
+    ASSERT_TRUE(SavePdf(s, at("picture.pdf"), QSize(120, 120)));
+    EXPECT_NE(test_support::ReadBytes(dir / "picture.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(test_support::ReadBytes(dir / "picture.pdf").rfind("%PDF", 0), 0u);
+    EXPECT_FALSE(SaveSvg(s, at("missing/picture.svg"), QSize(120, 120)));
+    EXPECT_FALSE(SavePdf(s, at("missing/picture.pdf"), QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
 }
 
