@@ -7,6 +7,7 @@
 class QAbstractButton;
 class QAction;
 class QListWidget;
+class QString;
 class QWidget;
 
 namespace real_input {
@@ -15,9 +16,13 @@ namespace real_input {
 void ClickMenuItem(QAction* item);
 // A click on a list's row, scrolled into view first.
 void ClickRow(QListWidget* list, int row);
+// A click on the row whose text, its blanks aside, is `text`; false when the list has none.
+bool ClickRowNamed(QListWidget* list, const QString& text);
 void ClickButton(QAbstractButton* button);
 // A key pressed and released where the keyboard sends it: the open menu, else the focused control,
 // else the active window.
 void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Keys pressed one after another, each as QKeySequence names it, blank-separated: "Alt+C Down Return".
+void PressKeys(const QString& keys);
 
 }  // namespace real_input
