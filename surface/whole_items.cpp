@@ -26,12 +26,17 @@ class WholeItems : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        if (!Alive()) return false;
         if (event->type() == QEvent::Resize) Fit();
         if (event->type() == QEvent::FontChange) Remeasure();
         return false;
     }
 
   private:
+    // False once the list's destruction has begun: its model then empties itself and signals, while
+    // the object is no longer a list to measure.
+    bool Alive() const { return qobject_cast<QListWidget*>(parent()) != nullptr; }
+
     // The width an item's text takes as the list draws it: trailing blanks are never cut.
     int TextWidth(int row) const {
         const QString text = list_->item(row)->text();
@@ -42,12 +47,14 @@ class WholeItems : public QObject {
     }
 
     void Grow(int first, int last) {
+        if (!Alive()) return;
         for (int row = first; row <= last; ++row)
             widest_ = std::max(widest_, TextWidth(row));
         Fit();
     }
 
     void Remeasure() {
+        if (!Alive()) return;
         widest_ = 0;
         Grow(0, list_->count() - 1);
     }
