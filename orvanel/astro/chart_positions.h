@@ -32,6 +32,7 @@ struct ChartSlot {
     PointArray labelX{}, labelY{};                                   // where each point's glyph is printed
     AspectArray aspectKind{}, aspectFirst{}, aspectSecond{};         // records 1..aspectCount
     std::int16_t aspectCount = 0;
+    friend bool operator==(const ChartSlot&, const ChartSlot&) = default;
 };
 
 }  // namespace orvanel

@@ -32,6 +32,7 @@ struct Program {
     bool ChartVectorsShown = false;
     bool GlyphsShown = false;
     std::array<ChartSlot, kSlotCount> ChartPositions{};
+    friend bool operator==(const Program&, const Program&) = default;
 };
 
 // Slot s of ChartPositions; a slot number outside 0..12 throws cp::Fault ("Número de sujeto no válido")
