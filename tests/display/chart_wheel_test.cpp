@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core_builders.h"
 #include "display_list_reading.h"
 #include "orvanel/display/chart_wheel.h"
 #include "orvanel/display/synastry_wheel.h"
@@ -19,16 +20,11 @@ using surface::PrimitiveKind;
 constexpr surface::Point kCentre{2560, 2560};
 
 // A slot whose twelve points lie at `degrees` (direct), with the Ascendant `ascendant`.
-ChartSlot SlotAt(std::array<int, 12> degrees, std::int16_t ascendant) {
+ChartSlot SlotAt(const std::vector<int>& degrees, std::int16_t ascendant) {
     ChartSlot chart;
     chart.title = chart.dateText = U"05 / 12 / 2001";
     chart.ascendant = ascendant;
-    chart.ephemerisText.clear();
-    for (int d : degrees) {
-        char field[8];
-        std::snprintf(field, sizeof field, "%03d", d);
-        chart.ephemerisText += cp::Text(field, field + 3) + U"¡";
-    }
+    chart.ephemerisText = core_builders::PositionsText(degrees);
     return chart;
 }
 
@@ -84,7 +80,7 @@ TEST(ChartWheel, CloseGlyphsMoveInAndOutInTurn) {
     Wheel().radius = kChartWheelRadius;
     // Ascendant 180: rotation 0, so longitude L lies at screen angle L.
     struct Case {
-        std::array<int, 12> degrees;
+        std::vector<int> degrees;
         int point;      // 1..12
         double radius;  // expected distance of its glyph
     } cases[] = {
@@ -107,16 +103,11 @@ TEST(ChartWheel, CloseGlyphsMoveInAndOutInTurn) {
 
 TEST(ChartWheel, AspectLinesAreDottedAndAConjunctionKeepsTheColourBeforeIt) {
     ChartSlot chart = SlotAt({10, 15, 130, 200, 50, 150, 250, 350, 80, 120, 220, 320}, 180);
-    const std::int16_t kinds[] = {1, 3, 1, 5, 2};  // conjunction first: the fore colour, white
+    // The Sun with points 2..6; a conjunction first takes the fore colour, white.
+    core_builders::SetAspects(chart, {{1, 1, 2}, {3, 1, 3}, {1, 1, 4}, {5, 1, 5}, {2, 1, 6}});
     const surface::Rgb green = surface::RGB(0, 200, 0);
     const surface::Rgb expected[] = {surface::kWhite, green, green, surface::RGB(100, 100, 255),
                                      surface::RGB(255, 100, 100)};
-    chart.aspectCount = 5;
-    for (std::size_t n = 1; n <= 5; ++n) {
-        chart.aspectKind[n] = kinds[n - 1];
-        chart.aspectFirst[n] = 1;
-        chart.aspectSecond[n] = static_cast<std::int16_t>(n + 1);
-    }
     surface::DrawingSurface s;
     DrawChartWheel(s, chart, kChartWheelRadius);
     const auto lines = OfKind(s, PrimitiveKind::Line);

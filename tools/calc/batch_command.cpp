@@ -14,13 +14,14 @@ namespace calc {
 namespace {
 
 // The JSON document of one batch line, without its line end.
-std::string RunBatchLine(const std::string& line, const std::string& dataDir) {
+std::string RunBatchLine(const std::string& line, const std::string& dataDir,
+                         const std::string& registerFile) {
     const std::vector<std::string> words = SplitWords(line);
     if (!words.empty() && words.front() == "batch") return ErrorDocument("batch cannot run inside batch");
     std::istringstream noInput;
     std::ostringstream out;
     std::ostringstream err;
-    if (RunCommandLine(words, noInput, out, err, dataDir) != kExitOk) {
+    if (RunCommandLine(words, noInput, out, err, dataDir, registerFile) != kExitOk) {
         std::string message = err.str();
         while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
             message.pop_back();
@@ -33,8 +34,8 @@ std::string RunBatchLine(const std::string& line, const std::string& dataDir) {
 
 }  // namespace
 
-int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
+int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                    const std::string& registerFile, std::istream& in, std::ostream& out, std::ostream& err) {
     if (!args.empty()) {
         err << "batch takes no arguments (\"" << args.front()
             << "\"); it reads command lines from standard input\n";
@@ -42,7 +43,7 @@ int RunBatchCommand(const std::vector<std::string>& args, const std::string& dat
     }
     std::string line;
     while (std::getline(in, line)) {
-        out << RunBatchLine(line, dataDir) << '\n';
+        out << RunBatchLine(line, dataDir, registerFile) << '\n';
         out.flush();
     }
     return kExitOk;

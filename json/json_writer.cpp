@@ -1,10 +1,10 @@
-// One-line JSON output of orvanel-calc.
-#include "json_writer.h"
+// One-line JSON output.
+#include "json/json_writer.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace calc {
+namespace json {
 
 namespace {
 
@@ -160,4 +160,4 @@ JsonWriter& JsonWriter::Ints(const std::vector<std::int64_t>& values) {
     return EndArray();
 }
 
-}  // namespace calc
+}  // namespace json
