@@ -82,13 +82,20 @@ TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
     EXPECT_TRUE(QFontInfo(list4->font()).fixedPitch());
     real_input::ClickRow(list4, 3);
     EXPECT_FALSE(list4->isVisible());
+    Choose(f, "mnuAstrales");
+    Choose(f, "mnuSumar");  // a mode hides it too
+    EXPECT_FALSE(list4->isVisible());
 
-    // From the two-subject window's slot 3 the list names the synastry's base subject.
+    // From the two-subject window's slot 3 the list, like a mode, acts on the synastry's base subject;
+    // a subject's own slot stays.
     State().CurrentSubject = 3;
     State().SynastryBase = 2;
     Choose(f, "mnuAstrales");
     EXPECT_EQ(State().CurrentSubject, 2);
     EXPECT_NE(Items(list4), ToQtList(expected));
+    State().SynastryBase = 1;
+    Choose(f, "mnuSumar");
+    EXPECT_EQ(State().CurrentSubject, 2);
 }
 
 // A body's analysis ends in the resultant of its two terms, which is its chart vector; the Sun has no

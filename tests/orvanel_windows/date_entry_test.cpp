@@ -16,18 +16,14 @@ using surface::Answer;
 
 // A whole number from 0 to 12, blanks around it allowed; anything else is no subject.
 TEST(DateEntryTexts, SubjectNumbers) {
-    const struct {
-        const char32_t* typed;
-        std::optional<std::int16_t> slot;
-    } cases[] = {
-        {U" 2 ", 2},    {U"0", 0},    {U"2.5", 2} /* halves to even */,
-        {U"1e1", 10},   {U"", {}},    {U"uno", {}},
-        {U"1a", {}},    {U"13", {}},  {U"-1", {}},
-        {U"40000", {}}, {U"1e9", {}}, {U".", {}},
-        {U"1e", {}},
+    const std::pair<const char32_t*, std::optional<std::int16_t>> cases[] = {
+        {U" 2 ", 2},  {U"0", 0},   {U"12", 12},  {U"2.5", 2} /* halves to even */,
+        {U"1e1", 10}, {U"", {}},   {U"uno", {}}, {U"1a", {}},
+        {U"1x5", {}}, {U"13", {}}, {U"-1", {}},  {U"40000", {}},
+        {U"1e9", {}}, {U".", {}},  {U"1e", {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SubjectNumber(c.typed), c.slot) << ToQt(c.typed).toStdString();
+    for (const auto& [typed, slot] : cases)
+        EXPECT_EQ(SubjectNumber(typed), slot) << ToQt(typed).toStdString();
 }
 
 class DateEntry : public WindowTest {};

@@ -21,7 +21,7 @@ namespace {
 
 constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
                                      WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
-                                     WindowId::Cycles};
+                                     WindowId::Cycles,   WindowId::Subjects};
 
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
     const QPointF centre = QRectF(widget->rect()).center();
