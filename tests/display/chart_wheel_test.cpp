@@ -66,14 +66,14 @@ TEST(ChartWheel, FrameHasFixedRadialLinesAndATurningSignRing) {
 
     const auto texts = OfKind(s, PrimitiveKind::Text);
     ASSERT_EQ(texts.size(), 24u);
+    // Each sign's glyph in the middle of its sign, 1980 + 247.5 from the centre, less the print offset.
     for (std::size_t j = 0; j < 12; ++j) {
         EXPECT_EQ(texts[j].text, cp::Text(1, U"ABCDEFGHIJKL"[j]));
         EXPECT_EQ(texts[12 + j].text, cp::Text(1, U"abcdefghijkl"[j]));
+        const surface::Point middle{texts[j].a.x + 80, texts[j].a.y + 80};
+        EXPECT_NEAR(Distance(kCentre, middle), 2227.5, 0.05) << j;
+        EXPECT_NEAR(Towards(kCentre, middle, 95 + 30.0 * static_cast<double>(j)), 0, 0.01) << j;
     }
-    // Aries's glyph in the middle of its sign, 1980 + 247.5 from the centre, less the print offset.
-    const double a = (80 + 15) * M_PI / 180;
-    EXPECT_NEAR(texts[0].a.x, 2560 + 2227.5 * std::cos(a) - 80, 0.05);
-    EXPECT_NEAR(texts[0].a.y, 2560 - 2227.5 * std::sin(a) - 80, 0.05);
 }
 
 TEST(ChartWheel, CloseGlyphsMoveInAndOutInTurn) {
@@ -162,12 +162,14 @@ TEST(SynastryWheel, OuterGlyphsShareTheInnerZodiacAndTheHouseLinesStartRed) {
     }
     const auto lines = OfKind(s, PrimitiveKind::Line);
     ASSERT_EQ(lines.size(), 36u);
-    EXPECT_EQ(Wheel().rotation, 180);  // 180 - 90 + 90: the outer Ascendant at the left
-    EXPECT_EQ(lines[24].colour, surface::RGB(255, 0, 0));
-    EXPECT_NEAR(lines[24].a.x, 2560 - 1600, 0.01);
-    EXPECT_NEAR(lines[24].b.x, 2560 - 2600, 0.01);
-    for (std::size_t k = 25; k < 36; ++k)
-        EXPECT_EQ(lines[k].colour, surface::RGB(255, 255, 128));
+    EXPECT_EQ(Wheel().rotation, 180);       // 180 - 90 + 90: the outer Ascendant at the left
+    for (std::size_t k = 0; k < 12; ++k) {  // the outer houses, from the ring outwards
+        const Primitive& house = lines[24 + k];
+        EXPECT_NEAR(Distance(kCentre, house.a), 1600, 0.01);
+        EXPECT_NEAR(Distance(kCentre, house.b), 2600, 0.01);
+        EXPECT_NEAR(Towards(kCentre, house.b, 180 + 30.0 * static_cast<double>(k)), 0, 0.01) << k;
+        EXPECT_EQ(house.colour, k == 0 ? surface::RGB(255, 0, 0) : surface::RGB(255, 255, 128));
+    }
 }
 
 }  // namespace
