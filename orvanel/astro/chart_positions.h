@@ -40,6 +40,9 @@ struct ChartSlot {
     AspectArray aspectKind{}, aspectFirst{}, aspectSecond{};         // records 1..aspectCount
     std::int16_t aspectCount = 0;
     EntryTexts typed;  // empty until a date entry fills it
+    // The register's name of the subject when the slot was loaded from the register or saved to it,
+    // so that a report can offer it; a new date entry forgets it.
+    cp::Text registerName;
     friend bool operator==(const ChartSlot&, const ChartSlot&) = default;
 };
 

@@ -13,6 +13,8 @@
 #include "orvanel/register/register_location.h"
 #include "orvanel/register/subject_files.h"
 #include "orvanel/register/subject_loading.h"
+#include "orvanel/report/consultation_report.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -50,7 +52,7 @@ QTreeView* AddList(QWidget* parent, QAbstractItemModel* model) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setFont(Sans(9.75));
-    surface::PlaceTwips(list, 480, 1500, 7800, 5520);
+    surface::PlaceTwips(list, 480, 1500, 7800, 6210);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list->header()->resizeSection(1, surface::TwipsToPixels(1500, list));
@@ -72,7 +74,7 @@ FormSubjects::FormSubjects(Windows& windows)
     : windows_(windows), search_(new QLineEdit(this)), list_(AddList(this, &model_)) {
     setObjectName(QStringLiteral("FormSujetos"));
     setWindowTitle(kCaption);
-    SetUpClientArea(this, 11880, 8310);
+    SetUpClientArea(this, 11880, 9000);
     AddLabel(this, "Label1", kCaption, {480, 60, 10920, 900},
              surface::DesignFont(QStringLiteral("Monotype Corsiva"), 28, true, true), QColor(255, 0, 0),
              Align::Centre);
@@ -92,19 +94,22 @@ FormSubjects::FormSubjects(Windows& windows)
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ShowNotes(); });
 
     notes_ =
-        AddLabel(this, "Label3", QString(), {480, 7080, 7800, 600}, Sans(9.75), kPaleYellow, Align::Left);
-    status_ = AddLabel(this, "Label4", QString(), {480, 7740, 10920, 450}, Sans(9.75, true), kLavender,
+        AddLabel(this, "Label3", QString(), {480, 7770, 7800, 600}, Sans(9.75), kPaleYellow, Align::Left);
+    status_ = AddLabel(this, "Label4", QString(), {480, 8430, 10920, 450}, Sans(9.75, true), kLavender,
                        Align::Left);
 
+    // Pairs of buttons, 630 twips from pair to pair; "Volver" ends level with the list.
     AddButton("cmdCargar1", "Cargar como sujeto 1", 1500, [this] { Load(1); });
     AddButton("cmdCargar2", "Cargar como sujeto 2", 2010, [this] { Load(2); });
-    AddButton("cmdGuardar1", "Guardar sujeto 1…", 2700, [this] { Save(1); });
-    AddButton("cmdGuardar2", "Guardar sujeto 2…", 3210, [this] { Save(2); });
-    AddButton("cmdModificar", "Modificar…", 3900, [this] { Modify(); });
-    AddButton("cmdBorrar", "Borrar", 4410, [this] { Remove(); });
-    AddButton("cmdImportar", "Importar…", 5100, [this] { Import(); });
-    AddButton("cmdExportar", "Exportar…", 5610, [this] { Export(); });
-    AddButton("cmdVolver", "&Volver", 6570, [this] { Back(); });
+    AddButton("cmdInforme", "Informe…", 2640, [this] { Report(ReportTo::File); });
+    AddButton("cmdImprimirInforme", "Imprimir informe…", 3150, [this] { Report(ReportTo::Printer); });
+    AddButton("cmdGuardar1", "Guardar sujeto 1…", 3780, [this] { Save(1); });
+    AddButton("cmdGuardar2", "Guardar sujeto 2…", 4290, [this] { Save(2); });
+    AddButton("cmdModificar", "Modificar…", 4920, [this] { Modify(); });
+    AddButton("cmdBorrar", "Borrar", 5430, [this] { Remove(); });
+    AddButton("cmdImportar", "Importar…", 6060, [this] { Import(); });
+    AddButton("cmdExportar", "Exportar…", 6570, [this] { Export(); });
+    AddButton("cmdVolver", "&Volver", 7260, [this] { Back(); });
 }
 
 FormSubjects::~FormSubjects() = default;
@@ -157,7 +162,7 @@ void FormSubjects::EnableChanges() {
     const bool writable = register_->Writable(), readable = register_->Readable();
     for (const char* name : {"cmdGuardar1", "cmdGuardar2", "cmdModificar", "cmdBorrar", "cmdImportar"})
         buttons_[name]->setEnabled(writable);
-    for (const char* name : {"cmdCargar1", "cmdCargar2", "cmdExportar"})
+    for (const char* name : {"cmdCargar1", "cmdCargar2", "cmdInforme", "cmdImprimirInforme", "cmdExportar"})
         buttons_[name]->setEnabled(readable);
     if (!writable) SetStatus(Qt8(register_->Problem()), true);
 }
@@ -193,6 +198,28 @@ void FormSubjects::Load(std::int16_t slot) {
     SetStatus(QStringLiteral("Sujeto %1: %2  (%3)").arg(slot).arg(Qt8(chosen->name), when));
 }
 
+// The report is computed in a program state of its own: the subjects the user has in slots 1 and 2
+// stay as they are, and the report is the one orvanel-calc writes for the same name.
+void FormSubjects::Report(ReportTo to) {
+    const auto chosen = Chosen();
+    if (!chosen) return;
+    Session& session = windows_.State();
+    std::optional<report::Document> document;
+    if (!RunGuarded(QStringLiteral("Informe"), [&] {
+            Program scratch;
+            subjects::LoadSubject(scratch, session.ephemeris, *register_, chosen->name, 1);
+            document = report::SubjectReport(scratch, 1, report::OfferedName(scratch, 1), session.concepts,
+                                             report::ReportDay());
+        }))
+        return;
+    const QString name = ToQt(document->title);
+    if (to == ReportTo::Printer) {
+        if (PrintReportPages(*document)) SetStatus(QStringLiteral("Informe de «%1» impreso").arg(name));
+    } else if (const QString path = SaveReportFile(*document); !path.isEmpty()) {
+        SetStatus(QStringLiteral("Informe de «%1» guardado en %2").arg(name, path));
+    }
+}
+
 void FormSubjects::Save(std::int16_t slot) {
     const ChartSlot& chart = SlotAt(windows_.State().program, slot);
     if (chart.title.empty() || chart.typed.time.empty())
@@ -214,6 +241,7 @@ void FormSubjects::Save(std::int16_t slot) {
             return;
     }
     if (!RunGuarded(kCaption, [&] { register_->SaveDate(subject); })) return;
+    SlotAt(windows_.State().program, slot).registerName = cp::FromUtf8(name);
     search_->clear();
     Refill(subjects::NameKey(name));
     SetStatus(QStringLiteral("Guardado «%1»").arg(Qt8(name)));
@@ -233,7 +261,13 @@ void FormSubjects::Modify() {
     if (!RunGuarded(kCaption,
                     [&] { register_->Modify(held->name, name.toStdString(), notes->toStdString()); }))
         return;
-    Refill(subjects::NameKey(subjects::TrimName(name.toStdString())));
+    const std::string renamed = subjects::TrimName(name.toStdString());
+    // A slot loaded or saved under the old name offers the new one to its report.
+    for (ChartSlot& chart : windows_.State().program.ChartPositions) {
+        if (subjects::NameKey(cp::ToUtf8(chart.registerName)) == chosen->key)
+            chart.registerName = cp::FromUtf8(renamed);
+    }
+    Refill(subjects::NameKey(renamed));
 }
 
 void FormSubjects::Remove() {

@@ -1,7 +1,8 @@
 // The window "Sujetos guardados": the register of subjects in the programs' black design. A search
 // field, the list of subjects (name, date, time) with the notes of the one chosen, and the buttons
-// that load a subject into slot 1 or 2 (exactly as a confirmed date entry), save the subject of a
-// slot under a name, change, delete, import and export, and go back to the main menu. Every action
+// that load a subject into slot 1 or 2 (exactly as a confirmed date entry), write or print its
+// consultation report, save the subject of a slot under a name, change, delete, import and export,
+// and go back to the main menu. Every action
 // is reachable from the keyboard: Tab between the controls, Enter on a list item loads it as
 // subject 1, Supr deletes it, Esc goes back.
 #pragma once
@@ -34,7 +35,11 @@ class FormSubjects : public QWidget {
     // a register that cannot be used is told once, and the window stays empty and read-only.
     void ShowRegister();
 
+    enum class ReportTo { File, Printer };
+
     void Load(std::int16_t slot);
+    // The consultation report of the chosen subject, under its name, to a PDF file or a printer.
+    void Report(ReportTo to);
     void Save(std::int16_t slot);
     void Modify();
     void Remove();

@@ -6,16 +6,18 @@
 
 namespace orvanel::subjects {
 
-EntryTexts TypedTextsOf(SubjectRegister& subjects, std::string_view name) {
+Subject FoundSubject(SubjectRegister& subjects, std::string_view name) {
     if (!subjects.Readable()) throw RegisterFault(subjects.Problem());
-    const auto found = subjects.Find(name);
+    auto found = subjects.Find(name);
     if (!found) throw RegisterFault(NoSuchSubjectMessage(TrimName(name)));
-    return TextsOf(*found);
+    return std::move(*found);
 }
 
 void LoadSubject(Program& program, EphemerisFiles& files, SubjectRegister& subjects, std::string_view name,
                  std::int16_t slot) {
-    EnterTyped(program, files, slot, TypedTextsOf(subjects, name));
+    const Subject subject = FoundSubject(subjects, name);
+    EnterTyped(program, files, slot, TextsOf(subject));
+    SlotAt(program, slot).registerName = cp::FromUtf8(subject.name);
 }
 
 }  // namespace orvanel::subjects

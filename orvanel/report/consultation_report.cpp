@@ -57,8 +57,9 @@ Table Captioned(Table table, const cp::Text& caption, double width) {
 
 }  // namespace
 
-cp::Text DefaultSubjectName(std::int16_t slot) {
-    return U"Sujeto " + cp::FromInt(slot);
+cp::Text OfferedName(const Program& program, std::int16_t slot) {
+    const cp::Text& saved = SlotAt(program, slot).registerName;
+    return saved.empty() ? U"Sujeto " + cp::FromInt(slot) : saved;
 }
 
 cp::Text BirthMoment(const ChartSlot& chart) {

@@ -21,8 +21,9 @@ Document SubjectReport(const Program& program, std::int16_t slot, const cp::Text
 Document SynastryReport(const Program& program, const cp::Text& firstName, const cp::Text& secondName,
                         const cp::ConceptTable& concepts, const Day& madeOn);
 
-// The name a report offers, and orvanel-calc gives, when none is typed: "Sujeto 1".
-cp::Text DefaultSubjectName(std::int16_t slot);
+// The name a report offers for slot `slot`, and orvanel-calc gives when none is typed: the register's
+// name the slot remembers, else "Sujeto 1" (for slot 1).
+cp::Text OfferedName(const Program& program, std::int16_t slot);
 
 // The birth moment as it was entered: "05 / 12 / 2001 a las 14h.30m." (the date alone when no
 // time was kept).

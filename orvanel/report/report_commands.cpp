@@ -36,9 +36,9 @@ bool HasSubject(const Program& p, std::int16_t slot) {
 }
 
 // The name typed for `slot`, or nothing when the prompt was cancelled or left empty.
-std::optional<cp::Text> AskName(const QString& prompt, std::int16_t slot) {
+std::optional<cp::Text> AskName(const Program& program, const QString& prompt, std::int16_t slot) {
     const QString typed =
-        surface::UseDialogs().Prompt(prompt, kCaption, ToQt(report::DefaultSubjectName(slot)));
+        surface::UseDialogs().Prompt(prompt, kCaption, ToQt(report::OfferedName(program, slot)));
     if (typed.trimmed().isEmpty()) return std::nullopt;
     return FromQt(typed.trimmed());
 }
@@ -55,7 +55,7 @@ std::optional<report::Document> SubjectDocument(Session& session, const ShownSub
         Tell(QStringLiteral("No hay escogido ningún sujeto"));
         return std::nullopt;
     }
-    const auto name = AskName(QStringLiteral("Nombre del sujeto"), slot);
+    const auto name = AskName(session.program, QStringLiteral("Nombre del sujeto"), slot);
     if (!name) return std::nullopt;
     return Guarded([&] {
         return report::SubjectReport(session.program, slot, *name, session.concepts, report::ReportDay());
@@ -67,9 +67,9 @@ std::optional<report::Document> SynastryDocument(Session& session) {
     if (!first) Tell(QStringLiteral("No hay escogido sujeto principal"));
     if (!second) Tell(QStringLiteral("No hay escogido sujeto a comparar"));
     if (!first || !second) return std::nullopt;
-    const auto firstName = AskName(QStringLiteral("Nombre del primer sujeto"), 1);
+    const auto firstName = AskName(session.program, QStringLiteral("Nombre del primer sujeto"), 1);
     if (!firstName) return std::nullopt;
-    const auto secondName = AskName(QStringLiteral("Nombre del segundo sujeto"), 2);
+    const auto secondName = AskName(session.program, QStringLiteral("Nombre del segundo sujeto"), 2);
     if (!secondName) return std::nullopt;
     return Guarded([&] {
         return report::SynastryReport(session.program, *firstName, *secondName, session.concepts,
@@ -77,36 +77,39 @@ std::optional<report::Document> SynastryDocument(Session& session) {
     });
 }
 
-void SaveReport(const BuildReport& build) {
-    const std::optional<report::Document> document = build();
-    if (!document) return;
-    QString path = surface::UseDialogs().SaveFileName(kSaveTitle, kFilter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    if (!report::WriteReportPdf(*document, path))
-        Tell(QStringLiteral("No se pudo guardar el informe en ") + path);
-}
-
-void PrintReport(const BuildReport& build) {
-    const std::optional<report::Document> document = build();
-    if (!document) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!surface::UseDialogs().ChoosePrinter(printer, kPrintTitle)) return;
-    if (!report::PrintReport(*document, printer)) Tell(QStringLiteral("No se pudo imprimir el informe"));
-}
-
 void AddCommands(QMenu* menu, const BuildReport& build) {
     menu->addSeparator();
     QAction* save = menu->addAction(QStringLiteral("I&nforme…"));
     save->setObjectName(QStringLiteral("mnuInforme"));
-    QObject::connect(save, &QAction::triggered, menu, [build] { SaveReport(build); });
+    QObject::connect(save, &QAction::triggered, menu, [build] {
+        if (const auto document = build()) SaveReportFile(*document);
+    });
     QAction* print = menu->addAction(QStringLiteral("Imprimir in&forme…"));
     print->setObjectName(QStringLiteral("mnuImprimirInforme"));
-    QObject::connect(print, &QAction::triggered, menu, [build] { PrintReport(build); });
+    QObject::connect(print, &QAction::triggered, menu, [build] {
+        if (const auto document = build()) PrintReportPages(*document);
+    });
 }
 
 }  // namespace
+
+QString SaveReportFile(const report::Document& document) {
+    QString path = surface::UseDialogs().SaveFileName(kSaveTitle, kFilter);
+    if (path.isEmpty()) return {};
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    if (report::WriteReportPdf(document, path)) return path;
+    Tell(QStringLiteral("No se pudo guardar el informe en ") + path);
+    return {};
+}
+
+bool PrintReportPages(const report::Document& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!surface::UseDialogs().ChoosePrinter(printer, kPrintTitle)) return false;
+    if (report::PrintReport(document, printer)) return true;
+    Tell(QStringLiteral("No se pudo imprimir el informe"));
+    return false;
+}
 
 void AddSubjectReportCommands(QMenu* menu, Session& session, ShownSubject shown) {
     AddCommands(menu, [&session, shown = std::move(shown)] { return SubjectDocument(session, shown); });

@@ -23,7 +23,9 @@ void ConfirmEntry(Program& program, EphemerisFiles& files, const EntryTexts& typ
     AssignFixed(trial.EphemerisBuffer,
                 ComputeEphemeris(trial, files, m->year, m->month, m->day, m->hour, m->minute));
     RecomputeChart(trial);
-    SlotAt(trial, trial.CurrentSubject).typed = typed;
+    ChartSlot& slot = SlotAt(trial, trial.CurrentSubject);
+    slot.typed = typed;
+    slot.registerName.clear();  // another subject, or one typed anew, is no longer the saved one
     program = std::move(trial);
 }
 

@@ -16,8 +16,9 @@ namespace orvanel {
 void BeginEntry(Program& program, std::int16_t subject, const cp::Text& entryDate);
 
 // "Sí": the moment read from EntryDate and the time text, its positions and the whole chart in slot
-// CurrentSubject, which keeps `typed`. A field beyond 16 bits throws cp::Fault("Fecha no válida"), a
-// computing fault its own cp::Fault; either way nothing further changes.
+// CurrentSubject, which keeps `typed` and forgets the register's name it had. A field beyond 16 bits
+// throws cp::Fault("Fecha no válida"), a computing fault its own cp::Fault; either way nothing
+// further changes.
 void ConfirmEntry(Program& program, EphemerisFiles& files, const EntryTexts& typed);
 
 // An entry of slot `subject` with these texts, confirmed at once.

@@ -1,7 +1,7 @@
 // orvanel-calc's consultation report, read back from its PDF file as a person's viewer reads it:
 // every text the report holds (names, birth moments, positions, aspect sentences, astral concepts
-// and definitions), the pages and the embedded fonts; a file that cannot be written; the same bytes
-// on every run with SOURCE_DATE_EPOCH.
+// and definitions), the pages and the embedded fonts; a subject of the register reported as its typed
+// moment; a file that cannot be written; the same bytes on every run with SOURCE_DATE_EPOCH.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc_program.h"
+#include "orvanel/register/subject_register.h"
 #include "orvanel/report/consultation_report.h"
 #include "pdf_reading.h"
 #include "subject_entry.h"
@@ -102,6 +103,23 @@ TEST_F(CalcReport, HoldsEveryTextOfTheReportInEmbeddedFonts) {
             symbols = symbols || font.name.find("Astrol") != std::string::npos;
         }
         EXPECT_TRUE(symbols);
+    }
+}
+
+TEST_F(CalcReport, ARegisteredSubjectIsReportedAsItsTypedMomentUnderItsRegisteredName) {
+    const std::string reg = (folder_ / "sujetos.sqlite").string();
+    orvanel::subjects::SubjectRegister subjects(reg);
+    subjects.Add({"Ana María", "2001", "12", "05", "14.30", "", "", ""});
+    subjects.Add({"Luis", "1965", "07", "03", "09.15", "", "", ""});
+    const std::pair<std::string, std::string> cases[] = {
+        {"report --subject 'ana maria'", "report 2001 12 5 14 30 --name 'Ana María'"},
+        {"report --synastry --subjects LUIS 'ANA MARÍA'",
+         "report --synastry 1965 7 3 9 15 2001 12 5 14 30 --names Luis 'Ana María'"},
+    };
+    for (const auto& [registered, typed] : cases) {
+        EXPECT_EQ(Report(registered + " --register " + reg, folder_ / "a.pdf").status, 0) << registered;
+        EXPECT_EQ(Report(typed, folder_ / "b.pdf").status, 0);
+        EXPECT_EQ(Read(folder_ / "a.pdf"), Read(folder_ / "b.pdf")) << registered;
     }
 }
 

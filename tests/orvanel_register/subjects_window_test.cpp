@@ -1,7 +1,8 @@
 // The window "Sujetos guardados" through real mouse and keyboard input, on a register file in a
 // temporary home folder (QStandardPaths test mode): loading repeats the typed entry exactly, saving
-// asks before replacing, every action is reachable from the keyboard, and a register that cannot be
-// used or written is told while the rest of the program goes on.
+// asks before replacing, reports go under the register's names, every action is reachable from the
+// keyboard, and a register that cannot be used or written is told while the rest of the program goes
+// on.
 #include <sqlite3.h>
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "orvanel/register/subject_files.h"
 #include "orvanel/shell/date_entry.h"
 #include "orvanel/shell/form2_main_menu.h"
+#include "pdf_reading.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
 
@@ -92,7 +94,9 @@ TEST_F(SubjectsWindow, EnterOnAnItemLoadsItAsSubject1ExactlyAsTheTypedEntry) {
     EXPECT_EQ(Names(form), QStringList{"Álvaro"});
     QTest::keyClick(search, Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(State() == typed);
+    Program expected = typed;
+    SlotAt(expected, 1).registerName = U"Álvaro";  // remembered for the report's name prompt
+    EXPECT_TRUE(State() == expected);
     EXPECT_FALSE(dialogs_.Failed());
 }
 
@@ -132,12 +136,13 @@ TEST_F(SubjectsWindow, TheKeyboardReachesEveryAction) {
     Seed("Luis");
     FormSubjects& form = Open();
     QStringList order;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < 13; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"Text1", "List1", "cmdCargar1", "cmdCargar2", "cmdGuardar1", "cmdGuardar2",
-                                  "cmdModificar", "cmdBorrar", "cmdImportar", "cmdExportar", "cmdVolver"}));
+    EXPECT_EQ(order, (QStringList{"Text1", "List1", "cmdCargar1", "cmdCargar2", "cmdInforme",
+                                  "cmdImprimirInforme", "cmdGuardar1", "cmdGuardar2", "cmdModificar",
+                                  "cmdBorrar", "cmdImportar", "cmdExportar", "cmdVolver"}));
 
     QTest::keyClick(&form, Qt::Key_B, Qt::AltModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -155,6 +160,39 @@ TEST_F(SubjectsWindow, TheKeyboardReachesEveryAction) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(windows_->MainMenu().isVisible());
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(SubjectsWindow, ReportsGoUnderTheRegistersNameAndLeaveTheSlotsAsTheyWere) {
+    EnterBothSubjects();
+    FormSubjects& form = Open();
+    dialogs_.PushText("Luis Núñez");
+    Click(form, "cmdGuardar2");  // the saved subject is the one chosen in the list
+    const Program before = State();
+    for (const char* button : {"cmdInforme", "cmdImprimirInforme"}) {
+        const std::string pdf = home_ / (std::string(button) + ".pdf");
+        dialogs_.PushText(QString::fromStdString(pdf));  // the file, or the printer's file
+        Click(form, button);
+        EXPECT_NE(pdf_reading::Text(pdf).find("Luis Núñez · 03 / 07 / 1965 a las 09h.15m."),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(State() == before);
+    EXPECT_EQ(Find<QLabel>(form, "Label4")->text(), QStringLiteral("Informe de «Luis Núñez» impreso"));
+
+    // The synastry's name prompts offer the saved name, as renamed, until subject 2 is entered anew.
+    dialogs_.PushText("Luis N. Núñez");
+    dialogs_.PushText("");  // the notes
+    Click(form, "cmdModificar");
+    Click(form, "cmdVolver");
+    for (const QString& second : {QStringLiteral("Luis N. Núñez"), QStringLiteral("Sujeto 2")}) {
+        QTest::mouseClick(Find<QLabel>(windows_->MainMenu(), "Label4"), Qt::LeftButton);
+        dialogs_.PushText("Ana");
+        dialogs_.PushText(QString());  // the second name cancelled: nothing is written
+        Choose(windows_->Window(WindowId::Synastry), "mnuInforme");
+        EXPECT_EQ(dialogs_.Asked().back().defaultText, second);
+        windows_->ShowMainMenu(WindowId::Synastry);
+        EnterSubject(kSecondSubject);
+    }
+    EXPECT_FALSE(dialogs_.Failed());
 }
 
 TEST_F(SubjectsWindow, ModifyAndDeleteTheSubjectClickedInTheList) {
@@ -235,7 +273,8 @@ TEST_F(SubjectsWindow, AFileThatIsNoRegisterLeavesTheWindowEmptyAndReadOnly) {
     FormSubjects& form = Open();
     EXPECT_EQ(LastMessage(), QString::fromStdString(subjects::NotARegisterMessage(path_)));
     EXPECT_TRUE(Names(form).isEmpty());
-    for (const char* button : {"cmdGuardar1", "cmdModificar", "cmdBorrar", "cmdImportar"})
+    for (const char* button :
+         {"cmdCargar1", "cmdInforme", "cmdGuardar1", "cmdModificar", "cmdBorrar", "cmdImportar"})
         EXPECT_FALSE(Find<QPushButton>(form, button)->isEnabled()) << button;
     EXPECT_EQ(test_support::ReadBytes(path_), "no es una base de datos");
 }

@@ -1,14 +1,14 @@
 #include "rorev_fixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTest>
+#include <filesystem>
 
-#include "real_input.h"
+#include "core_builders.h"
 #include "rorev/open_concepts.h"
-#include "surface/shared_access_keys.h"
+#include "window_test_support.h"
 
 namespace rorev_test {
 
@@ -19,34 +19,31 @@ constexpr int kTestWidth = 881;
 constexpr int kTemplatePixels = 530;
 constexpr double kUnitsPerPixel = 10600.0 / kTemplatePixels;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "rorev_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        surface::ShareAccessKeysClassically();
-        return a;
-    }();
-    return *app;
+QPoint PixelOf(double x, double y) {
+    return QPoint(static_cast<int>((5300 + x) / kUnitsPerPixel),
+                  static_cast<int>((5300 - y) / kUnitsPerPixel));
 }
+
+const std::string kShippedConcepts = core_builders::ShippedData("concptos.txt");
 
 }  // namespace
 
-std::string ShippedConceptsPath() {
-    return std::string(ORVANEL_SOURCE_DIR) + "/data/concptos.txt";
-}
-
-cp::ConceptTable ShippedConcepts() {
-    return rorev::OpenConcepts(ShippedConceptsPath());
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << list->item(row)->text().trimmed();
+    return items;
 }
 
 void RorevWindowTest::SetUp() {
-    Application();
-    dialogs = std::make_unique<surface::ScriptedDialogs>();
-    form1 = std::make_unique<rorev::Form1>(ShippedConcepts());
+    std::filesystem::copy_file(kShippedConcepts, conceptFile);
+    Open(conceptFile);
+}
+
+void RorevWindowTest::Open(const std::string& path) {
+    orvanel::testing::TestApplication();
+    form1.reset();
+    form1 = std::make_unique<rorev::Form1>(rorev::OpenConcepts(path));
     form1->show();
     form1->resize(kTestWidth, form1->height());
     ASSERT_EQ(Picture1()->width(), kTemplatePixels);
@@ -54,26 +51,21 @@ void RorevWindowTest::SetUp() {
 
 void RorevWindowTest::TearDown() {
     form1.reset();
-    EXPECT_FALSE(dialogs->Failed());
-    dialogs.reset();
+    EXPECT_EQ(ReadBytes(conceptFile), ReadBytes(kShippedConcepts)) << "the concept file was written";
+    EXPECT_FALSE(dialogs.Failed());
 }
 
 QString RorevWindowTest::TextOf(const char* name) const {
     return Find<QLineEdit>(name)->text();
 }
 
-void RorevWindowTest::Trigger(const char* actionName) const {
-    QAction* action = form1->findChild<QAction*>(actionName);
-    ASSERT_NE(action, nullptr) << actionName;
-    real_input::ClickMenuItem(action);
+void RorevWindowTest::Trigger(const char* name, QWidget* window) const {
+    QWidget* in = window != nullptr ? window : form1.get();
+    if (auto* action = in->findChild<QAction*>(name))
+        real_input::ClickMenuItem(action);
+    else
+        real_input::ClickButton(Find<QAbstractButton>(name, in));
 }
-
-namespace {
-QPoint PixelOf(double x, double y) {
-    return QPoint(static_cast<int>((5300 + x) / kUnitsPerPixel),
-                  static_cast<int>((5300 - y) / kUnitsPerPixel));
-}
-}  // namespace
 
 // Qt drops a move to where the mouse already is, so it passes by a neighbouring pixel first.
 void RorevWindowTest::MoveToPlane(double x, double y) const {
@@ -84,17 +76,6 @@ void RorevWindowTest::MoveToPlane(double x, double y) const {
 void RorevWindowTest::ClickPlane(double x, double y, Qt::MouseButton button) const {
     MoveToPlane(x, y);
     QTest::mouseClick(Picture1(), button, {}, PixelOf(x, y));
-}
-
-bool RorevWindowTest::ChooseEntry(QListWidget* list, const QString& name) const {
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem* item = list->item(row);
-        if (item->text().trimmed() != name) continue;
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-        return true;
-    }
-    return false;
 }
 
 }  // namespace rorev_test

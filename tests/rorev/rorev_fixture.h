@@ -1,55 +1,64 @@
-// What the rorev window tests share: a QApplication on the offscreen platform with the Spanish
-// locale, the shipped concept table, and a main window sized so that one pixel of the template is
-// exactly 20 picture units (mouse positions then land on whole plane points).
+// What the rorev window tests share: the main window over a copy of the shipped concept file, which
+// every test ends by checking unchanged; the window sized so that one pixel of the template is exactly
+// 20 picture units (mouse positions then land on whole plane points); scripted dialogs; the mouse on
+// the template.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QListWidget>
-#include <QPoint>
 #include <memory>
 #include <string>
 
 #include "display_list_reading.h"
+#include "real_input.h"
 #include "rorev/form1_main.h"
 #include "surface/dialogs.h"
-#include "surface/drawing_surface.h"
 #include "surface/picture_widget.h"
+#include "temp_folder.h"
 
 namespace rorev_test {
 
-std::string ShippedConceptsPath();
-cp::ConceptTable ShippedConcepts();
+using test_support::ReadBytes;
+// The texts of a list's rows, their blanks aside.
+QStringList Items(const QListWidget* list);
 
 using display_list::CountOf;
 using display_list::LinesIn;
 using display_list::TextsIn;
+using real_input::ClickRowNamed;
+using surface::PrimitiveKind;
 
 class RorevWindowTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    // A new main window over the concept file at `path`, in place of the last one.
+    void Open(const std::string& path);
 
-    template <class T>
-    T* Find(const char* name) const {
-        T* found = form1->findChild<T*>(name);
+    template <class T = QWidget>
+    T* Find(const char* name, QWidget* window = nullptr) const {
+        T* found = (window != nullptr ? window : form1.get())->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
     surface::PictureWidget* Picture1() const { return Find<surface::PictureWidget>("Picture1"); }
-    surface::PictureWidget* Picture2() const { return Find<surface::PictureWidget>("Picture2"); }
+    const surface::DrawingSurface& Plane() const { return Picture1()->Surface(); }
+    const surface::DrawingSurface& ZoomBox() const {
+        return Find<surface::PictureWidget>("Picture2")->Surface();
+    }
     QListWidget* List1() const { return Find<QListWidget>("List1"); }
     QString TextOf(const char* name) const;
-    void Trigger(const char* actionName) const;
+    // The menu item or button `name` of `window` (the main window by default) chosen with the mouse.
+    void Trigger(const char* name, QWidget* window = nullptr) const;
 
     // The mouse over the template at a plane point (zoom 1 assumed for the pixel), and clicks there.
     void MoveToPlane(double x, double y) const;
-    void ClickPlane(double x, double y, Qt::MouseButton button) const;
-    // Chooses the entry of a list whose text is `name` with its blanks, with the mouse; false when
-    // the list has none.
-    bool ChooseEntry(QListWidget* list, const QString& name) const;
+    void ClickPlane(double x, double y, Qt::MouseButton button = Qt::LeftButton) const;
 
-    std::unique_ptr<surface::ScriptedDialogs> dialogs;
+    test_support::TempFolder folder;
+    const std::string conceptFile = folder / "concptos.txt";  // a copy of the shipped file
+    surface::ScriptedDialogs dialogs;
     std::unique_ptr<rorev::Form1> form1;
 };
 

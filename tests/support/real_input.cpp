@@ -56,6 +56,15 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
+bool ClickRowNamed(QListWidget* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text().trimmed() != text) continue;
+        ClickRow(list, row);
+        return true;
+    }
+    return false;
+}
+
 void ClickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -79,6 +88,14 @@ void PressKey(int key, Qt::KeyboardModifiers modifiers) {
     if (target == nullptr) target = QApplication::activeWindow();
     ASSERT_NE(target, nullptr) << "no window takes the keys";
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void PressKeys(const QString& keys) {
+    for (const QString& name : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QKeyCombination key = QKeySequence(name)[0];
+        ASSERT_NE(key.key(), Qt::Key_unknown) << name.toStdString();
+        PressKey(key.key(), key.keyboardModifiers());
+    }
 }
 
 }  // namespace real_input

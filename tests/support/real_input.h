@@ -9,6 +9,7 @@
 class QAbstractButton;
 class QAction;
 class QListWidget;
+class QString;
 class QWidget;
 
 namespace surface {
@@ -21,6 +22,8 @@ namespace real_input {
 void ClickMenuItem(QAction* item);
 // A click on a list's row, scrolled into view first.
 void ClickRow(QListWidget* list, int row);
+// A click on the row whose text, its blanks aside, is `text`; false when the list has none.
+bool ClickRowNamed(QListWidget* list, const QString& text);
 void ClickButton(QAbstractButton* button);
 // A click, or the pointer moved with no button held, at the pixel of `picture` nearest the point `at`
 // of its user scale. Both give the point of the user scale that the picture reports for that pixel.
@@ -30,5 +33,7 @@ surface::Point MovePointer(surface::PictureWidget* picture, surface::Point at);
 // A key pressed and released where the keyboard sends it: the open menu, else the focused control,
 // else the active window.
 void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Keys pressed one after another, each as QKeySequence names it, blank-separated: "Alt+C Down Return".
+void PressKeys(const QString& keys);
 
 }  // namespace real_input

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QAction>
 #include <QListWidget>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
@@ -23,6 +24,7 @@ QApplication& TestApplication() {
     static QApplication* app = [] {
         auto* a = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));  // as on the users' desktops
         surface::LoadFonts();
         surface::ShareAccessKeysClassically();
         return a;

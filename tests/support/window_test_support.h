@@ -1,5 +1,6 @@
-// What every Orvanel window test needs: one offscreen application with the fonts loaded, and a
-// private copy of the shipped data files so that no test touches data/.
+// What the window tests need: one offscreen application with the fonts loaded, the Spanish locale
+// and the access keys shared as the programs share them; for Orvanel's, a private copy of the
+// shipped data files so that no test touches data/.
 #pragma once
 
 #include <QApplication>

@@ -2,66 +2,46 @@
 // and nothing when it only gets the focus.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QVBoxLayout>
-#include <map>
 
+#include "real_input.h"
 #include "surface/choice_list.h"
 
 namespace {
 
 const QStringList kItems{"uno", "dos", "tres", "cuatro", "cinco", "seis"};
 
-// Steps, one character each, a digit after a mouse step naming its row: c click, r right click,
-// d double click (as the system sends it, a click first), o press released off the items; m and two
-// rows: a drag from the first to the second; T Tab, B Shift+Tab, v Down, ^ Up, E End, H Home, N PageDown,
-// P PageUp, S Space, R Return; F the list refilled.
-QStringList Play(const char* steps, surface::ChoiceList& list) {
+// Blank-separated steps: a mouse step on a row (click2; right1; double4, as the system sends it, a
+// click first; drag13 from row 1 to row 3; off2, a press released off the items), "refill" for the
+// list filled anew, or a key as QKeySequence names it.
+QStringList Play(const QString& steps, surface::ChoiceList& list) {
     QStringList chosen;
     QObject::connect(&list, &surface::ChoiceList::chosen, [&](const QString& text) { chosen << text; });
     QWidget* view = list.viewport();
-    const auto at = [&](char row) { return list.visualItemRect(list.item(row - '0')).center(); };
-    const QPoint off = at('5') + QPoint(0, 3 * list.sizeHintForRow(0));
-    const std::map<char, int> keys = {{'T', Qt::Key_Tab},    {'v', Qt::Key_Down},  {'^', Qt::Key_Up},
-                                      {'E', Qt::Key_End},    {'H', Qt::Key_Home},  {'N', Qt::Key_PageDown},
-                                      {'P', Qt::Key_PageUp}, {'S', Qt::Key_Space}, {'R', Qt::Key_Return}};
-    for (const char* s = steps; *s != '\0'; ++s) {
-        QWidget* focus = QApplication::focusWidget();
-        switch (*s) {
-            case 'c':
-                QTest::mouseClick(view, Qt::LeftButton, {}, at(*++s));
-                break;
-            case 'r':
-                QTest::mouseClick(view, Qt::RightButton, {}, at(*++s));
-                break;
-            case 'd':
-                QTest::mouseClick(view, Qt::LeftButton, {}, at(*++s));
-                QTest::mouseDClick(view, Qt::LeftButton, {}, at(*s));
-                break;
-            case 'm': {
-                const char from = *++s, to = *++s;
-                QTest::mousePress(view, Qt::LeftButton, {}, at(from));
-                for (char row = from + 1; row <= to; ++row)
-                    QTest::mouseMove(view, at(row));
-                QTest::mouseRelease(view, Qt::LeftButton, {}, at(to));
-                break;
-            }
-            case 'o':
-                QTest::mousePress(view, Qt::LeftButton, {}, at(*++s));
-                QTest::mouseMove(view, off);
-                QTest::mouseRelease(view, Qt::LeftButton, {}, off);
-                break;
-            case 'B':
-                QTest::keyClick(focus, Qt::Key_Tab, Qt::ShiftModifier);
-                break;
-            case 'F':
-                list.clear();
-                list.addItems(kItems);
-                break;
-            default:
-                QTest::keyClick(focus, static_cast<Qt::Key>(keys.at(*s)));
+    const auto at = [&](const QString& row) { return list.visualItemRect(list.item(row.toInt())).center(); };
+    static const QRegularExpression mouse("^(click|right|double|drag|off)(\\d)(\\d)?$");
+    for (const QString& step : steps.split(' ')) {
+        const QRegularExpressionMatch m = mouse.match(step);
+        const QString kind = m.captured(1);
+        const QPoint from = m.hasMatch() ? at(m.captured(2)) : QPoint();
+        if (step == "refill") {
+            list.clear();
+            list.addItems(kItems);
+        } else if (!m.hasMatch()) {
+            real_input::PressKeys(step);
+        } else if (kind == "drag" || kind == "off") {
+            const QPoint to =
+                kind == "drag" ? at(m.captured(3)) : at("5") + QPoint(0, 3 * list.sizeHintForRow(0));
+            QTest::mousePress(view, Qt::LeftButton, {}, from);
+            QTest::mouseMove(view, (from + to) / 2);
+            QTest::mouseMove(view, to);
+            QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+        } else {
+            QTest::mouseClick(view, kind == "right" ? Qt::RightButton : Qt::LeftButton, {}, from);
+            if (kind == "double") QTest::mouseDClick(view, Qt::LeftButton, {}, from);
         }
     }
     return chosen;
@@ -76,21 +56,19 @@ TEST(ChoiceList, ChoosesOnlyWhatAPersonChooses) {
         QStringList chosen;
         int shownRow;  // the selected row afterwards, -1 for none
     } cases[] = {
-        {"a click chooses the item", "c2", {"tres"}, 2},
-        {"clicking the chosen item chooses it again", "c2c2", {"tres", "tres"}, 2},
-        {"a drag over the rows chooses once, where it is released", "m13", {"cuatro"}, 3},
-        {"a press released off the items chooses nothing; the chosen item stays shown", "c0o2", {"uno"}, 0},
-        {"a double click chooses once", "d4", {"cinco"}, 4},
-        {"the right button chooses nothing", "r1", {}, -1},
-        {"Tab into the list chooses nothing", "T", {}, -1},
-        {"the focus coming back chooses nothing", "c1BT", {"dos"}, 1},
-        {"arrows, End and Home move and choose; a key that moves nothing chooses nothing",
-         "TvEH^",
-         {"dos", "seis", "uno"},
-         0},
-        {"the page keys move and choose", "TNP", {"seis", "uno"}, 0},
-        {"Space and Enter choose the current item", "TSR", {"uno", "uno"}, 0},
-        {"refilling the list clears the chosen item", "c3F", {"cuatro"}, -1},
+        {"a click chooses the item", "click2", {"tres"}, 2},
+        {"clicking the chosen item chooses it again", "click2 click2", {"tres", "tres"}, 2},
+        {"a drag over the rows chooses once, where it is released", "drag13", {"cuatro"}, 3},
+        {"a press released off the items chooses nothing", "click0 off2", {"uno"}, 0},  // "uno" stays
+        {"a double click chooses once", "double4", {"cinco"}, 4},
+        {"the right button chooses nothing", "right1", {}, -1},
+        {"Tab into the list chooses nothing", "Tab", {}, -1},
+        {"the focus coming back chooses nothing", "click1 Shift+Tab Tab", {"dos"}, 1},
+        // A key that moves nothing (Up on the first row) chooses nothing.
+        {"arrows, End and Home move and choose", "Tab Down End Home Up", {"dos", "seis", "uno"}, 0},
+        {"the page keys move and choose", "Tab PgDown PgUp", {"seis", "uno"}, 0},
+        {"Space and Enter choose the current item", "Tab Space Return", {"uno", "uno"}, 0},
+        {"refilling the list clears the chosen item", "click3 refill", {"cuatro"}, -1},
     };
     for (const auto& c : cases) {
         QWidget window;

@@ -1,6 +1,8 @@
 // The scripted dialogs answer in order, record every question, and flag questions left unanswered.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "surface/dialogs.h"
 
 using namespace surface;
@@ -18,21 +20,21 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryQuestion) {
     EXPECT_EQ(UseDialogs().Prompt("Año", "Fecha", "2000"), "");  // a scripted cancel
     EXPECT_FALSE(dialogs.Failed());
     EXPECT_EQ(dialogs.Pending(), 0);
-    ASSERT_EQ(dialogs.Asked().size(), 4u);
-    const auto& first = dialogs.Asked()[0];
-    EXPECT_TRUE(first.isPrompt);
-    EXPECT_EQ(first.text, "Número de sujeto");
-    EXPECT_EQ(first.title, "Fecha de nacimiento del sujeto");
-    EXPECT_EQ(first.defaultText, "1");
-    const auto& second = dialogs.Asked()[1];
-    EXPECT_FALSE(second.isPrompt);
-    EXPECT_EQ(second.title, "Fecha del sujeto");
-    EXPECT_EQ(second.buttons, Buttons::Ok);
-    EXPECT_EQ(dialogs.Asked()[2].buttons, Buttons::YesNo);
+    const auto recorded = [](const ScriptedDialogs::Question& q) {
+        return q.isPrompt ? QString("prompt %1 | %2 | %3").arg(q.text, q.title, q.defaultText)
+                          : QString("message %1 | %2 | %3")
+                                .arg(q.text, q.title, q.buttons == Buttons::Ok ? "Ok" : "YesNo");
+    };
+    QStringList asked;
+    for (const ScriptedDialogs::Question& q : dialogs.Asked())
+        asked << recorded(q);
+    EXPECT_EQ(asked, QStringList({"prompt Número de sujeto | Fecha de nacimiento del sujeto | 1",
+                                  "message Fecha no válida | Fecha del sujeto | Ok",
+                                  "message ¿Seguro? | Confirmar | YesNo", "prompt Año | Fecha | 2000"}));
 }
 
+// Nothing scripted, a text where an answer is due, an answer of other buttons, an answer to a prompt.
 TEST(ScriptedDialogs, AQuestionWithoutAFittingAnswerIsCancelledAndFlagged) {
-    // Nothing scripted, a text where an answer is due, an answer of other buttons, an answer to a prompt.
     for (int scripted : {0, 1, 2, 3}) {
         ScriptedDialogs dialogs;
         if (scripted == 1) dialogs.PushText("5");

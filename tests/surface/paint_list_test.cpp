@@ -1,10 +1,9 @@
-// The display list replayed onto images: lines, circles, styles and texts land on the expected pixels.
+// The display list replayed onto images: lines, circles, styles and texts land on the expected pixels;
+// SVG and PDF files are written, or their failure told.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "surface/paint_list.h"
+#include "temp_folder.h"
 
 using namespace surface;
 
@@ -19,8 +18,13 @@ DrawingSurface Picture(double scaleHeight = 1000) {
     return s;
 }
 
-bool Lit(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) > 40;
+// How many pixels of `area` are lit.
+int LitIn(const QImage& image, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(image.pixel(x, y)) > 40 ? 1 : 0;
+    return n;
 }
 
 // Bounding box of every lit pixel.
@@ -28,15 +32,8 @@ QRect Ink(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (Lit(image, x, y)) box |= QRect(x, y, 1, 1);
+            if (LitIn(image, QRect(x, y, 1, 1)) > 0) box |= QRect(x, y, 1, 1);
     return box;
-}
-
-int LitAlongRow(const QImage& image, int y, int from, int to) {
-    int n = 0;
-    for (int x = from; x < to; ++x)
-        n += Lit(image, x, y) ? 1 : 0;
-    return n;
 }
 
 }  // namespace
@@ -53,13 +50,10 @@ TEST(PaintList, LinesLandOnTheirPixelsInColourWidthAndStyle) {
     s.Line(Point{500, 0}, {0, 100}, true, RGB(0, 0, 255));
     const QImage image = RenderImage(s, QSize(100, 100));
     EXPECT_EQ(image.pixel(50, 20), kRed);
-    EXPECT_FALSE(Lit(image, 50, 18));
-    EXPECT_FALSE(Lit(image, 50, 22));
-    EXPECT_TRUE(Lit(image, 50, 49) && Lit(image, 50, 50) && Lit(image, 50, 51));  // width 3
-    const int dotted = LitAlongRow(image, 80, 10, 90);
-    EXPECT_GT(dotted, 15);
-    EXPECT_LT(dotted, 60);
-    EXPECT_EQ(LitAlongRow(image, 20, 10, 90), 80);
+    EXPECT_EQ(LitIn(image, {10, 18, 80, 5}), 80);   // rows 18 to 22: the line of width 1 on row 20 alone
+    EXPECT_EQ(LitIn(image, {10, 47, 80, 7}), 240);  // width 3: rows 49 to 51
+    const int dotted = LitIn(image, {10, 80, 80, 1});
+    EXPECT_TRUE(dotted > 15 && dotted < 60) << dotted;
     EXPECT_EQ(image.pixel(50, 5), qRgb(0, 0, 255));  // explicit colour
     EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));     // back colour
 }
@@ -71,10 +65,10 @@ TEST(PaintList, CirclesStayRoundInAnAnisotropicScaleAndFill) {
     s.SetFillColour(RGB(0, 255, 0));
     s.Circle({150, 50}, 50, RGB(0, 0, 255));
     const QImage image = RenderImage(s, QSize(100, 100));
-    EXPECT_TRUE(Lit(image, 80, 50) || Lit(image, 79, 50));  // radius 30 pixels both ways
-    EXPECT_TRUE(Lit(image, 50, 80) || Lit(image, 50, 79));
-    EXPECT_TRUE(Lit(image, 50, 20) || Lit(image, 50, 21));
-    EXPECT_FALSE(Lit(image, 50, 50));                 // transparent inside
+    EXPECT_GT(LitIn(image, {79, 50, 2, 1}), 0);  // radius 30 pixels both ways
+    EXPECT_GT(LitIn(image, {50, 79, 1, 2}), 0);
+    EXPECT_GT(LitIn(image, {50, 20, 1, 2}), 0);
+    EXPECT_EQ(LitIn(image, {30, 30, 40, 40}), 0);     // transparent inside
     EXPECT_EQ(image.pixel(15, 10), qRgb(0, 255, 0));  // filled
 }
 
@@ -98,16 +92,14 @@ TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
 TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
     DrawingSurface s = Picture();
     s.Circle({500, 500}, 400);
-    QTemporaryDir dir;
-    const QString svg = dir.filePath("picture.svg"), pdf = dir.filePath("picture.pdf");
-    ASSERT_TRUE(SaveSvg(s, svg, QSize(120, 120)));
-    ASSERT_TRUE(SavePdf(s, pdf, QSize(120, 120)));
-    QFile svgFile(svg), pdfFile(pdf);
-    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly) && pdfFile.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(svgFile.readAll().contains("<svg"));
-    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
-    EXPECT_FALSE(SaveSvg(s, dir.filePath("missing/picture.svg"), QSize(120, 120)));
-    EXPECT_FALSE(SavePdf(s, dir.filePath("missing/picture.pdf"), QSize(120, 120)));
+    const test_support::TempFolder dir;
+    const auto at = [&dir](const std::string& name) { return QString::fromStdString(dir / name); };
+    ASSERT_TRUE(SaveSvg(s, at("picture.svg"), QSize(120, 120)));
+    ASSERT_TRUE(SavePdf(s, at("picture.pdf"), QSize(120, 120)));
+    EXPECT_NE(test_support::ReadBytes(dir / "picture.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(test_support::ReadBytes(dir / "picture.pdf").rfind("%PDF", 0), 0u);
+    EXPECT_FALSE(SaveSvg(s, at("missing/picture.svg"), QSize(120, 120)));
+    EXPECT_FALSE(SavePdf(s, at("missing/picture.pdf"), QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
 }
 

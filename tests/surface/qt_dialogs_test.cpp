@@ -39,43 +39,43 @@ QPushButton* Button(QWidget* dialog, const QString& text) {
 
 }  // namespace
 
+// Typing replaces the default text, which comes selected.
 TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
     QtDialogs dialogs;
-    QString selected, title;
-    QStringList buttons;
-    WhenShown([&](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        title = dialog->windowTitle();
-        selected = dialog->findChild<QLineEdit*>()->selectedText();
-        buttons = ButtonTexts(dialog);
-        dialog->findChild<QLineEdit*>()->setText("1987");
-        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "1987");
-    EXPECT_EQ(title, "Fecha del sujeto");
-    EXPECT_EQ(selected, "2000");
-    EXPECT_EQ(buttons, QStringList({"Aceptar", "Cancelar"}));
-    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Cancelar"), Qt::LeftButton); });
-    EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "");
+    for (const QString press : {"Aceptar", "Cancelar"}) {
+        QString title;
+        QStringList buttons;
+        WhenShown([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            buttons = ButtonTexts(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(), "1987");
+            QTest::mouseClick(Button(dialog, press), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), press == "Aceptar" ? "1987" : "");
+        EXPECT_EQ(title, "Fecha del sujeto");
+        EXPECT_EQ(buttons, QStringList({"Aceptar", "Cancelar"}));
+    }
 }
 
 TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
+    const struct {
+        Buttons buttons;
+        QString press;
+        Answer answer;
+        QStringList shown;
+    } cases[] = {{Buttons::YesNo, "No", Answer::No, {"No", "Sí"}},
+                 {Buttons::YesNo, "Sí", Answer::Yes, {"No", "Sí"}},
+                 {Buttons::Ok, "Aceptar", Answer::Ok, {"Aceptar"}}};
     QtDialogs dialogs;
-    QStringList buttons;
-    WhenShown([&](QWidget* dialog) {
-        buttons = ButtonTexts(dialog);
-        QTest::mouseClick(Button(dialog, "No"), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::No);
-    EXPECT_EQ(buttons, QStringList({"No", "Sí"}));
-    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Sí"), Qt::LeftButton); });
-    EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::Yes);
-    WhenShown([&](QWidget* dialog) {
-        buttons = ButtonTexts(dialog);
-        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialogs.Message("<b>texto</b>", "Vectores", Buttons::Ok), Answer::Ok);
-    EXPECT_EQ(buttons, QStringList({"Aceptar"}));
+    for (const auto& c : cases) {
+        QStringList shown;
+        WhenShown([&](QWidget* dialog) {
+            shown = ButtonTexts(dialog);
+            QTest::mouseClick(Button(dialog, c.press), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", c.buttons), c.answer) << c.press.toStdString();
+        EXPECT_EQ(shown, c.shown);
+    }
 }
 
 TEST(QtDialogs, EditTextKeepsTheTextUnselectedAndTellsCancelFromEmptied) {
@@ -84,11 +84,12 @@ TEST(QtDialogs, EditTextKeepsTheTextUnselectedAndTellsCancelFromEmptied) {
     WhenShown([&](QWidget* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>();
         selected = edit->textCursor().selectedText();
-        edit->clear();
-        Button(dialog, "Aceptar")->click();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno\ndos"), QString());
     EXPECT_EQ(selected, "") << "a first key must not wipe the notes out";
-    WhenShown([](QWidget* dialog) { Button(dialog, "Cancelar")->click(); });
+    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Cancelar"), Qt::LeftButton); });
     EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno"), std::nullopt);
 }

@@ -28,7 +28,7 @@ struct Entry {
 
 constexpr Entry kCommands[] = {
     {"cycle", RunCycleCommand}, {"coincidences", RunCoincidencesCommand}, {"ephemeris", RunEphemerisCommand},
-    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},         {"report", RunReportCommand},
+    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},
 };
 
 // The subcommands that may read the register of subjects.
@@ -40,6 +40,7 @@ struct RegisterEntry {
 constexpr RegisterEntry kRegisterCommands[] = {
     {"chart", RunChartCommand},
     {"synastry", RunSynastryCommand},
+    {"report", RunReportCommand},
     {"subjects", RunSubjectsCommand},
 };
 

@@ -13,6 +13,9 @@ int RunChartCommand(const std::vector<std::string>& args, const std::string& dat
                     const std::string& registerFile, std::ostream& out, std::ostream& err);
 int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir,
                        const std::string& registerFile, std::ostream& out, std::ostream& err);
+// The consultation report written to a PDF file; --subject and --subjects read the register.
+int RunReportCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                     const std::string& registerFile, std::ostream& out, std::ostream& err);
 // subjects list|add|remove|export|import: the register of subjects.
 int RunSubjectsCommand(const std::vector<std::string>& args, const std::string& dataDir,
                        const std::string& registerFile, std::ostream& out, std::ostream& err);
@@ -24,9 +27,6 @@ int RunCoincidencesCommand(const std::vector<std::string>& args, const std::stri
 // need the ephemeris (the accuracy tool).
 int RunEphemerisCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
                         std::ostream& err);
-// The consultation report written to a PDF file.
-int RunReportCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                     std::ostream& err);
 // plane and structure: the concept-plane commands when they are built in, else a usage error.
 int RunPlaneEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
                   std::ostream& err);
