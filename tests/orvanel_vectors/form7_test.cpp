@@ -1,6 +1,6 @@
-// Form7, the vectors window of one subject: the opening from a chart, its menus, the readouts and the
-// zoom box under the pointer, the zoom, the sum and the remainder with their limit of 20 vectors, the
-// astral concepts, the analysis of a body and the concepts on a line.
+// Form7, the vectors window of one subject: the opening from a chart, its menus on two rows and their
+// access keys, the readouts and the zoom box under the pointer, the astral concepts, the analysis of a
+// body. Its zoom, sum, remainder and line are in the table of both vectors windows.
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
-// Form8, the two-subject vectors window: both planes with their subjects, the lists, one common sum,
-// the right click outside the Sum mode, the plane state shared with Form7, the zoom, the readouts, the
-// line across both planes, and its export.
+// Form8, the two-subject vectors window: both planes with their subjects and the aspect lists, the
+// right click outside the Sum mode and the plane state shared with Form7, each plane's readouts, the
+// line's list, the export, the heading of the cross aspects. Its zoom, sum and line are in the table of
+// both vectors windows.
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
