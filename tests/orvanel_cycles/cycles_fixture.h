@@ -1,32 +1,27 @@
-// What the cycles-window tests add to the window fixture: the cycles window opened from the main
-// menu, and readers of its controls and drawing.
+// What the cycles-window tests add to the window fixture: the cycles window and its drawing.
 #pragma once
 
+#include <QLabel>
 #include <vector>
 
 #include "orvanel/cycles/form9_cycles.h"
 #include "window_fixture.h"
 
-class QPlainTextEdit;
-
 namespace orvanel::testing {
 
 class CyclesTest : public WindowTest {
   protected:
-    // Subject 2 on 3 July 1965 at 09:15, then subject 1 on 5 December 2001 at 14:30, computed.
-    void EnterBothComputed();
-    // The cycles window opened from the main menu (subject 1 must be there).
-    Form9Cycles& OpenFromMainMenu();
     Form9Cycles& Form9() { return windows_->Get<Form9Cycles>(WindowId::Cycles); }
-
-    // The menu opened, as the user does before choosing an item.
-    void OpenMenu(QWidget& window, const char* menu);
-    QString LabelText(const char* name);
-    QPlainTextEdit* Text1();
-    const surface::DrawingSurface& Drawing();
-    // The circles of the drawing with `radius`, in order.
-    std::vector<surface::Primitive> Circles(double radius);
+    QString LabelText(const char* name) { return Find<QLabel>(Form9(), name)->text(); }
+    const surface::DrawingSurface& Drawing() { return Picture(Form9(), "Picture")->Surface(); }
     std::vector<surface::Primitive> Lines() { return OfKind(Drawing(), surface::PrimitiveKind::Line); }
+    // The centres of the drawing's circles of `radius`, in order.
+    std::vector<surface::Point> Centres(double radius) {
+        std::vector<surface::Point> found;
+        for (const surface::Primitive& p : OfKind(Drawing(), surface::PrimitiveKind::Circle))
+            if (p.radius == radius) found.push_back(p.a);
+        return found;
+    }
 };
 
 }  // namespace orvanel::testing

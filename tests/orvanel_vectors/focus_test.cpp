@@ -21,10 +21,6 @@ const QString kSunNote = QString::fromUtf8("El Sol no tiene término propio: sol
 
 class FocusTest : public VectorsTest {
   protected:
-    FocusTest() {
-        EnterComputed(1, 2001, 12, 5, 14, 30);
-        EnterComputed(2, 1965, 7, 3, 9, 15);
-    }
     static void WaitActive(QWidget& window) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -48,14 +44,13 @@ TEST_F(FocusTest, AFocusMoveNeverAnalysesABody) {
         {"the message of a 21st point of a sum closing",
          [this](Form7Vectors& f) {
              Choose(f, "mnuSumar");
-             surface::PictureWidget* plane = Picture(f, "Picture1");
              for (int i = 0; i < cp::kMaxVectors; ++i)
-                 QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(100 + 10 * i, 100));
+                 ClickPlane(f, {100.0 * i, 100});
              surface::QtDialogs boxes;
              surface::SetDialogs(&boxes);
              QTimer::singleShot(0,
                                 [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-             QTest::mouseClick(plane, Qt::LeftButton, {}, QPoint(320, 100));
+             ClickPlane(f, {0, 0});
              surface::SetDialogs(&dialogs_);
              WaitActive(f);
              EXPECT_EQ(f.Plane().workspace.vectorList.count, cp::kMaxVectors);
@@ -86,7 +81,7 @@ TEST_F(FocusTest, AFocusMoveNeverAnalysesABody) {
         row.focusMove(f);
         EXPECT_NE(Find<QLabel>(f, "Label1")->text(), kSunNote) << row.why;
         EXPECT_FALSE(
-            HasStep(OfColour(Picture(f, "Picture1")->Surface(), kGreen), s.vectorX[1], -s.vectorY[1], 0.5))
+            display_list::HasStep(DrawnVectors(f, kGreen), {double(s.vectorX[1]), double(s.vectorY[1])}, 0.5))
             << row.why;
     }
 }

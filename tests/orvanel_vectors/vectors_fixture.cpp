@@ -1,41 +1,49 @@
+// The vectors windows' test fixture.
 #include "vectors_fixture.h"
 
-#include <cmath>
-
 #include "conceptplane/plane_view.h"
-#include "orvanel/display/form3_chart.h"
-#include "orvanel/display/form4_synastry.h"
+#include "real_input.h"
 
 namespace orvanel::testing {
 
-Form7Vectors& VectorsTest::OpenForm7() {
-    State().CurrentSubject = 1;
-    windows_->ShowChartWindow();
-    Choose(windows_->Chart(), "mnuVectores");
-    return windows_->Get<Form7Vectors>(WindowId::Vectors);
+surface::Point VectorsTest::ClickPlane(QWidget& window, surface::Point at, Qt::MouseButton button,
+                                       const char* picture) {
+    const cp::PlaneView view = Plane().view;  // as it was before the click, which may change it
+    return view.PictureToPlane(
+        real_input::ClickPicture(Picture(window, picture), view.PlaneToPicture(at), button));
 }
 
-Form8VectorsTwo& VectorsTest::OpenForm8() {
-    State().CurrentSubject = 1;
-    windows_->StartSynastry(WindowId::MainMenu);
-    Choose(windows_->Synastry(), "mnuVectoresdos");
-    return windows_->Get<Form8VectorsTwo>(WindowId::VectorsTwo);
+cp::ZoomReadouts VectorsTest::PointerAt(QWidget& window, const char* picture, surface::Point at,
+                                        const char* box) {
+    const cp::PlaneView& view = Plane().view;
+    const surface::Point reported =
+        view.PictureToPlane(real_input::MovePointer(Picture(window, picture), view.PlaneToPicture(at)));
+    cp::CurrentPoint point{reported.x, reported.y};
+    const surface::DrawingSurface& shown = Picture(window, box)->Surface();
+    EXPECT_EQ(shown.List(), display_list::DrawnOnBlankCopy(shown, [&](surface::DrawingSurface& s) {
+                  cp::ShowZoomBox(s, point, session_->concepts, cp::Arithmetic::Orvanel);
+              }));
+    return cp::MakeReadouts(point, cp::Arithmetic::Orvanel);
 }
 
-std::vector<DrawnVector> VectorsTest::OfColour(const surface::DrawingSurface& s, surface::Rgb colour) {
-    std::vector<DrawnVector> found;
-    for (const surface::Primitive& p : OfKind(s, surface::PrimitiveKind::Line)) {
-        const bool fromCentre = p.a.x == cp::kPictureCentre && p.a.y == cp::kPictureCentre;
-        if (fromCentre && p.colour == colour) found.push_back({p.b.x - p.a.x, p.b.y - p.a.y, p.colour});
-    }
-    return found;
+std::vector<surface::Point> VectorsTest::DrawnVectors(QWidget& window, surface::Rgb colour,
+                                                      const char* picture) {
+    const double zoom = Plane().view.planeZoom;
+    std::vector<surface::Point> vectors;
+    const surface::Point centre{cp::kPictureCentre, cp::kPictureCentre};
+    for (const surface::Point& step :
+         display_list::StepsFrom(Picture(window, picture)->Surface(), centre, colour))
+        vectors.push_back({step.x * zoom, -step.y * zoom});
+    return vectors;
 }
 
-bool VectorsTest::HasStep(const std::vector<DrawnVector>& vectors, double dx, double dy, double tolerance) {
-    for (const DrawnVector& v : vectors) {
-        if (std::fabs(v.dx - dx) <= tolerance && std::fabs(v.dy - dy) <= tolerance) return true;
-    }
-    return false;
+::testing::AssertionResult VectorsTest::ShowsVectorsOf(QWidget& window, const char* picture,
+                                                       const ChartSlot& chart) {
+    const std::vector<surface::Point> pale = DrawnVectors(window, kPale, picture);
+    for (std::size_t k = 1; k <= 14; ++k)
+        if (!display_list::HasStep(pale, {double(chart.vectorX[k]), double(chart.vectorY[k])}, 0.01))
+            return ::testing::AssertionFailure() << picture << " lacks vector " << k;
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace orvanel::testing

@@ -1,10 +1,11 @@
-// The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
-// the menu's actions, and the end of the program.
+// The splash and the main menu: captions, colours at rest, under the pointer and with the keyboard's
+// focus, "Entrar", the menu's actions, what screen readers get, and the end of the program.
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTest>
+#include <tuple>
 
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/form2_main_menu.h"
@@ -16,52 +17,33 @@
 namespace orvanel::testing {
 namespace {
 
-struct LabelCase {
-    const char* name;
-    const char* caption;
-    QColor rest, hover;
-};
+class MainWindows : public WindowTest {};
 
-class MainWindows : public WindowTest {
-  protected:
-    void ExpectLabels(QWidget& form, const std::vector<LabelCase>& cases) {
-        for (const LabelCase& c : cases) {
-            QLabel* label = Find<QLabel>(form, c.name);
-            ASSERT_NE(label, nullptr) << c.name;
-            EXPECT_EQ(label->text(), QString::fromUtf8(c.caption)) << c.name;
-            EXPECT_EQ(ForeColour(label), c.rest) << c.name;
-            MoveOver(label);
-            EXPECT_EQ(ForeColour(label), c.hover) << c.name;
-        }
-        MoveOver(&form);  // the background gives every label its resting colour again
-        for (const LabelCase& c : cases)
-            EXPECT_EQ(ForeColour(Find<QLabel>(form, c.name)), c.rest) << c.name;
+TEST_F(MainWindows, LabelsShowTheirCaptionsAndChangeColourUnderThePointer) {
+    QWidget &splash = windows_->Splash(), &menu = windows_->MainMenu();
+    const QColor red(255, 0, 0), cyan(0, 255, 255), pale(255, 255, 128), teal(0, 192, 192);
+    // The window, the label, its caption, its colours at rest and under the pointer.
+    const std::tuple<QWidget&, const char*, const char*, QColor, QColor> cases[] = {
+        {splash, "Label1", "Zentavia", red, red},
+        {splash, "Label2", "Programa para diagnósticos por vectores", teal, teal},
+        {splash, "Label3", "Entrar", QColor(255, 255, 192), red},
+        {menu, "Label9", " Sujetos y opciones", red, red},
+        {menu, "Label12", "Datos de la fecha", QColor(192, 192, 255), pale},
+        {menu, "Label1", "Carta Astral", cyan, pale},
+        {menu, "Label4", "Sinastrías", cyan, pale},
+        {menu, "Label2", "Salir del programa", pale, QColor(255, 0, 255)},
+    };
+    for (const auto& [form, name, caption, rest, hover] : cases) {
+        form.show();
+        QLabel* label = Find<QLabel>(form, name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->text(), QString::fromUtf8(caption)) << name;
+        EXPECT_EQ(ForeColour(label), rest) << name;
+        MoveOver(label);
+        EXPECT_EQ(ForeColour(label), hover) << name;
+        MoveOver(&form);  // the background gives the label its resting colour again
+        EXPECT_EQ(ForeColour(label), rest) << name;
     }
-};
-
-TEST_F(MainWindows, SplashShowsItsLabelsAndEntersTheMainMenu) {
-    Form1Splash& splash = windows_->Splash();
-    splash.show();
-    const QColor red(255, 0, 0);
-    ExpectLabels(splash, {{"Label1", "Zentavia", red, red},
-                          {"Label2", "Programa para diagnósticos por vectores", QColor(0, 192, 192),
-                           QColor(0, 192, 192)},
-                          {"Label3", "Entrar", QColor(255, 255, 192), red}});
-    ClickOn(Find<QLabel>(splash, "Label3"));
-    EXPECT_FALSE(splash.isVisible());
-    EXPECT_TRUE(windows_->MainMenu().isVisible());
-    EXPECT_FALSE(windows_->Exists(WindowId::Chart));
-}
-
-TEST_F(MainWindows, MainMenuLabelsChangeColourUnderThePointer) {
-    Form2MainMenu& menu = windows_->MainMenu();
-    menu.show();
-    const QColor cyan(0, 255, 255), pale(255, 255, 128);
-    ExpectLabels(menu, {{"Label9", " Sujetos y opciones", QColor(255, 0, 0), QColor(255, 0, 0)},
-                        {"Label12", "Datos de la fecha", QColor(192, 192, 255), pale},
-                        {"Label1", "Carta Astral", cyan, pale},
-                        {"Label4", "Sinastrías", cyan, pale},
-                        {"Label2", "Salir del programa", pale, QColor(255, 0, 255)}});
     // The cycles entry is there exactly when a cycles window is installed.
     EXPECT_EQ(Find<QLabel>(menu, "Label5") != nullptr, windows_->HasOpener(WindowId::Cycles));
 }
@@ -103,34 +85,31 @@ TEST_F(MainWindows, TabGoesRoundTheMenuLabelsAndEnterOrSpaceActs) {
     real_input::PressKey(Qt::Key_Tab);
     EXPECT_EQ(ForeColour(Find<QLabel>(splash, "Label3")), QColor(255, 0, 0));
     real_input::PressKey(Qt::Key_Space);
-    EXPECT_TRUE(menu.isVisible() && !splash.isVisible());
+    EXPECT_TRUE(OnlyVisible(menu));
 }
 
-TEST_F(MainWindows, ChartAndSynastryNeedTheirSubjects) {
+// "Sinastrías" turns the subject it compares from before it checks both, so that each press names
+// them the other way round.
+TEST_F(MainWindows, SinastriasFlipsTheSubjectAndNamesTheMissingOnes) {
     Form2MainMenu& menu = windows_->MainMenu();
     menu.show();
-    ClickOn(Find<QLabel>(menu, "Label1"));
-    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
-    EXPECT_TRUE(menu.isVisible());
-
-    // Only subject 2: "Carta Astral" always opens subject 1.
-    EnterSubject(kSecondSubject);
-    ClickOn(Find<QLabel>(menu, "Label1"));
-    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
-    EXPECT_EQ(State().CurrentSubject, 1);
-
-    // "Sinastrías" flips the subject and names the missing one.
-    const std::size_t before = dialogs_.Asked().size();
+    const QString first = QString::fromUtf8("Comparación de sujetos: No hay escogido sujeto principal");
+    State().CurrentSubject = 1;
     ClickOn(Find<QLabel>(menu, "Label4"));
+    EXPECT_EQ(
+        Transcript(),
+        QStringList({first, QString::fromUtf8("Comparación de sujetos: No hay escogido sujeto a comparar")}));
     EXPECT_EQ(State().CurrentSubject, 2);
     EXPECT_EQ(State().SynastryBase, 2);
-    ASSERT_EQ(dialogs_.Asked().size(), before + 1);
-    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido sujeto principal"));
-    EXPECT_TRUE(menu.isVisible());
+    PushSubject(kSecondSubject);
+    ClickOn(Find<QLabel>(menu, "Label12"));  // "Datos de la fecha"
+    EXPECT_EQ(Slot(2).title, U"03 / 07 / 1965");
+    const std::size_t asked = dialogs_.Asked().size();
     ClickOn(Find<QLabel>(menu, "Label4"));
+    EXPECT_EQ(Transcript(asked), QStringList(first));
     EXPECT_EQ(State().CurrentSubject, 1);
     EXPECT_EQ(State().SynastryBase, 1);
-    EXPECT_FALSE(dialogs_.Failed());
+    EXPECT_TRUE(OnlyVisible(menu));
 }
 
 TEST_F(MainWindows, ExitAndClosingAnyWindowEndTheProgram) {
@@ -144,17 +123,6 @@ TEST_F(MainWindows, ExitAndClosingAnyWindowEndTheProgram) {
         windows_->Window(id).close();
     }
     EXPECT_EQ(ended_, 5);
-}
-
-TEST_F(MainWindows, DatesAreEnteredFromTheMainMenu) {
-    Form2MainMenu& menu = windows_->MainMenu();
-    menu.show();
-    for (const char* text : {"1", "2001", "12", "05", "14", "30"})
-        dialogs_.PushText(QString::fromLatin1(text));
-    dialogs_.PushAnswer(surface::Answer::Yes);
-    ClickOn(Find<QLabel>(menu, "Label12"));
-    EXPECT_EQ(Slot(1).title, U"05 / 12 / 2001");
-    EXPECT_TRUE(menu.isVisible());
 }
 
 // Screen readers get the splash, a plain widget, as a window named by its title, every picture as a

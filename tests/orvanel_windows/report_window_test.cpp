@@ -26,55 +26,48 @@ class ReportWindow : public WindowTest {
         ASSERT_NE(menu, nullptr);
         QTest::keyClick(menu, key);
     }
-    std::filesystem::path Path(const char* name) const {
-        return dir_.filePath(QLatin1String(name)).toStdString();
-    }
-    QString PathText(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
     QTemporaryDir dir_;
 };
 
 TEST_F(ReportWindow, TheChartWindowWritesItsSubjectUnderTheTypedName) {
-    State().CurrentSubject = 1;
-    windows_->ShowChartWindow();
+    ShowOnly(WindowId::Chart);
     dialogs_.PushText(QStringLiteral("Ana María"));
-    dialogs_.PushText(PathText("carta"));  // no extension: the report is a PDF
+    dialogs_.PushText(Path("carta"));  // no extension: the report is a PDF
     Command(windows_->Chart(), Qt::Key_N);
-    EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Guardar informe"));
-    const std::string text = pdf_reading::Text(Path("carta.pdf"));
+    EXPECT_EQ(Told().title, QStringLiteral("Guardar informe"));
+    const std::string text = pdf_reading::Text(Path("carta.pdf").toStdString());
     EXPECT_NE(text.find("Ana María"), std::string::npos);
     // The time typed at the date entry reaches the report.
     EXPECT_NE(text.find("Nacimiento: 05 / 12 / 2001 a las 14h.30m."), std::string::npos);
-    EXPECT_EQ(pdf_reading::Pages(Path("carta.pdf")), 4);
+    EXPECT_EQ(pdf_reading::Pages(Path("carta.pdf").toStdString()), 4);
 }
 
 TEST_F(ReportWindow, TheSynastryWindowPrintsTheCoupleAndLeavesTheChartWindowAsItWas) {
-    State().CurrentSubject = 1;
-    windows_->ShowChartWindow();
+    ShowOnly(WindowId::Chart);
     const QString chartTitle = windows_->Chart().windowTitle();
     windows_->StartSynastry(WindowId::Chart);
     dialogs_.PushText(QStringLiteral("Ana"));
     dialogs_.PushText(QStringLiteral("Luis"));
-    dialogs_.PushText(PathText("impreso.pdf"));  // the printer's PDF file
+    dialogs_.PushText(Path("impreso.pdf"));  // the printer's PDF file
     Command(windows_->Synastry(), Qt::Key_F);
-    EXPECT_NE(pdf_reading::Text(Path("impreso.pdf")).find("Ana y Luis"), std::string::npos);
-    EXPECT_EQ(pdf_reading::Pages(Path("impreso.pdf")), 6);
+    EXPECT_NE(pdf_reading::Text(Path("impreso.pdf").toStdString()).find("Ana y Luis"), std::string::npos);
+    EXPECT_EQ(pdf_reading::Pages(Path("impreso.pdf").toStdString()), 6);
     EXPECT_EQ(windows_->Chart().windowTitle(), chartTitle);
 }
 
 TEST_F(ReportWindow, AMissingSubjectOrFolderIsToldAndACancelledNameAsksNoMore) {
-    State().CurrentSubject = 1;
-    windows_->ShowChartWindow();
+    ShowOnly(WindowId::Chart);
     State().CurrentSubject = 5;  // a slot no entry has filled
     Command(windows_->Chart(), Qt::Key_N);
-    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+    EXPECT_EQ(Told().title + ": " + Told().text, QString::fromUtf8("Informe: No hay escogido ningún sujeto"));
     State().CurrentSubject = 1;
     dialogs_.PushText(QStringLiteral("Ana"));
-    dialogs_.PushText(PathText("falta/informe.pdf"));
+    dialogs_.PushText(Path("falta/informe.pdf"));
     Command(windows_->Chart(), Qt::Key_N);
-    EXPECT_EQ(dialogs_.Asked().back().text,
-              QStringLiteral("No se pudo guardar el informe en ") + PathText("falta/informe.pdf"));
-    EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Informe"));
+    EXPECT_EQ(Told().title + ": " + Told().text,
+              QStringLiteral("Informe: No se pudo guardar el informe en ") + Path("falta/informe.pdf"));
     const std::size_t asked = dialogs_.Asked().size();
     dialogs_.PushText(QString());
     Command(windows_->Chart(), Qt::Key_N);

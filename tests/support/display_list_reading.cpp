@@ -1,4 +1,7 @@
+// Reading display lists back in tests.
 #include "display_list_reading.h"
+
+#include <cmath>
 
 namespace display_list {
 
@@ -20,11 +23,34 @@ std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surfac
     return lines;
 }
 
+std::vector<surface::Point> StepsFrom(const surface::DrawingSurface& s, surface::Point from,
+                                      surface::Rgb colour) {
+    std::vector<surface::Point> steps;
+    for (const surface::Primitive& p : LinesIn(s, colour))
+        if (p.a == from) steps.push_back({p.b.x - p.a.x, p.b.y - p.a.y});
+    return steps;
+}
+
+bool HasStep(const std::vector<surface::Point>& steps, surface::Point step, double tolerance) {
+    for (const surface::Point& s : steps)
+        if (std::fabs(s.x - step.x) <= tolerance && std::fabs(s.y - step.y) <= tolerance) return true;
+    return false;
+}
+
 std::vector<std::u32string> TextsIn(const surface::DrawingSurface& s) {
     std::vector<std::u32string> texts;
     for (const surface::Primitive& p : OfKind(s, surface::PrimitiveKind::Text))
         texts.push_back(p.text);
     return texts;
+}
+
+std::vector<surface::Primitive> DrawnOnBlankCopy(const surface::DrawingSurface& s,
+                                                 const std::function<void(surface::DrawingSurface&)>& draw) {
+    surface::DrawingSurface copy = s;
+    copy.SetOnChange({});
+    copy.Clear();
+    draw(copy);
+    return copy.List();
 }
 
 }  // namespace display_list

@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <cmath>
+
+#include "surface/picture_widget.h"
 
 namespace real_input {
 
@@ -19,6 +22,12 @@ QMenuBar* BarOf(const QAction* item) {
     for (QObject* holder : item->associatedObjects())
         if (auto* bar = qobject_cast<QMenuBar*>(holder); bar != nullptr && bar->isVisible()) return bar;
     return nullptr;
+}
+
+QPoint PixelOf(const surface::PictureWidget* picture, surface::Point at) {
+    const surface::UserScale& scale = picture->Surface().Scale();
+    return {static_cast<int>(std::lround((at.x - scale.left) * picture->width() / scale.width)),
+            static_cast<int>(std::lround((at.y - scale.top) * picture->height() / scale.height))};
 }
 
 }  // namespace
@@ -58,6 +67,19 @@ bool ClickRowNamed(QListWidget* list, const QString& text) {
 
 void ClickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+surface::Point ClickPicture(surface::PictureWidget* picture, surface::Point at, Qt::MouseButton button) {
+    const QPoint pixel = PixelOf(picture, at);
+    QTest::mouseClick(picture, button, {}, pixel);
+    return picture->ToUser(pixel);
+}
+
+surface::Point MovePointer(surface::PictureWidget* picture, surface::Point at) {
+    const QPoint pixel = PixelOf(picture, at);
+    QTest::mouseMove(picture, pixel + QPoint(1, 1));  // no event comes for the pointer's own place
+    QTest::mouseMove(picture, pixel);
+    return picture->ToUser(pixel);
 }
 
 void PressKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -4,11 +4,17 @@
 
 #include <QKeySequence>
 
+#include "surface/drawing_surface.h"
+
 class QAbstractButton;
 class QAction;
 class QListWidget;
 class QString;
 class QWidget;
+
+namespace surface {
+class PictureWidget;
+}
 
 namespace real_input {
 
@@ -19,6 +25,11 @@ void ClickRow(QListWidget* list, int row);
 // A click on the row whose text, its blanks aside, is `text`; false when the list has none.
 bool ClickRowNamed(QListWidget* list, const QString& text);
 void ClickButton(QAbstractButton* button);
+// A click, or the pointer moved with no button held, at the pixel of `picture` nearest the point `at`
+// of its user scale. Both give the point of the user scale that the picture reports for that pixel.
+surface::Point ClickPicture(surface::PictureWidget* picture, surface::Point at,
+                            Qt::MouseButton button = Qt::LeftButton);
+surface::Point MovePointer(surface::PictureWidget* picture, surface::Point at);
 // A key pressed and released where the keyboard sends it: the open menu, else the focused control,
 // else the active window.
 void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -17,6 +18,10 @@
 namespace orvanel::testing {
 
 namespace {
+
+constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
+                                     WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
+                                     WindowId::Cycles,   WindowId::Subjects};
 
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
     const QPointF centre = QRectF(widget->rect()).center();
@@ -42,10 +47,14 @@ WindowTest::~WindowTest() {
     std::filesystem::remove_all(folder_, ec);
 }
 
-void WindowTest::EnterSubject(const Typed& t) {
+void WindowTest::PushSubject(const Typed& t, surface::Answer confirm) {
     for (const QString& text : {t.subject, t.year, t.month, t.day, t.hour, t.minute})
         dialogs_.PushText(text);
-    dialogs_.PushAnswer(surface::Answer::Yes);
+    dialogs_.PushAnswer(confirm);
+}
+
+void WindowTest::EnterSubject(const Typed& typed) {
+    PushSubject(typed);
     EnterDate(*session_);
 }
 
@@ -59,6 +68,71 @@ void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_
     EnterTyped(State(), session_->ephemeris, slot,
                {cp::FormatZeros(year, 4), cp::FormatZeros(month, 2), cp::FormatZeros(day, 2),
                 cp::FormatZeros(hour, 2) + U"." + cp::FormatZeros(minute, 2)});
+}
+
+void WindowTest::EnterBothComputed() {
+    EnterComputed(2, 1965, 7, 3, 9, 15);
+    EnterComputed(1, 2001, 12, 5, 14, 30);
+}
+
+QWidget& WindowTest::ShowOnly(WindowId id) {
+    for (const WindowId other : kEveryWindow)
+        if (windows_->Exists(other)) windows_->Window(other).hide();
+    State().CurrentSubject = 1;
+    switch (id) {
+        case WindowId::Chart:
+            windows_->ShowChartWindow();
+            break;
+        case WindowId::Synastry:
+            windows_->StartSynastry(WindowId::MainMenu);
+            break;
+        case WindowId::Vectors:
+        case WindowId::VectorsTwo: {
+            const WindowId from = id == WindowId::Vectors ? WindowId::Chart : WindowId::Synastry;
+            ShowOnly(from);
+            windows_->Open(id, from);
+            break;
+        }
+        case WindowId::Cycles:
+            windows_->Open(id, WindowId::MainMenu);
+            break;
+        default:
+            windows_->Window(id).show();
+    }
+    return windows_->Window(id);
+}
+
+void WindowTest::Use(QWidget& window, const char* control) {
+    if (window.findChild<QAction*>(QString::fromLatin1(control)) != nullptr) return Choose(window, control);
+    QLabel* label = Find<QLabel>(window, control);
+    ASSERT_NE(label, nullptr) << control;
+    ClickOn(label);
+}
+
+::testing::AssertionResult WindowTest::OnlyVisible(const QWidget& window) {
+    for (const WindowId id : kEveryWindow) {
+        if (!windows_->Exists(id)) continue;
+        const QWidget& other = windows_->Window(id);
+        if (other.isVisible() != (&other == &window))
+            return ::testing::AssertionFailure()
+                   << other.objectName().toStdString() << (other.isVisible() ? " is shown" : " is hidden");
+    }
+    return window.isVisible()
+               ? ::testing::AssertionSuccess()
+               : ::testing::AssertionFailure() << window.objectName().toStdString() << " is hidden";
+}
+
+surface::ScriptedDialogs::Question WindowTest::Told() const {
+    return dialogs_.Asked().empty() ? surface::ScriptedDialogs::Question{} : dialogs_.Asked().back();
+}
+
+QStringList WindowTest::Transcript(std::size_t from) const {
+    QStringList lines;
+    for (std::size_t i = from; i < dialogs_.Asked().size(); ++i) {
+        const auto& q = dialogs_.Asked()[i];
+        lines << q.title + ": " + q.text + (q.defaultText.isEmpty() ? "" : " [" + q.defaultText + "]");
+    }
+    return lines;
 }
 
 void WindowTest::Choose(QWidget& window, const char* action) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "display_list_reading.h"
@@ -18,8 +19,14 @@
 #include "orvanel/shell/windows.h"
 #include "surface/dialogs.h"
 #include "surface/drawing_surface.h"
+#include "surface/picture_widget.h"
 
 class QListWidget;
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace orvanel::testing {
 
@@ -35,17 +42,37 @@ class WindowTest : public ::testing::Test {
 
     Program& State() { return session_->program; }
     const ChartSlot& Slot(int s) { return SlotAt(session_->program, s); }
-    // The prompts answered with `typed`, then "Sí".
+    // The answers to the prompts of a date entry: `typed`, then `confirm` ("Sí").
+    void PushSubject(const Typed& typed, surface::Answer confirm = surface::Answer::Yes);
+    // A date entry answered so.
     void EnterSubject(const Typed& typed);
     // Subject 1 on 5 December 2001 at 14:30, subject 2 on 3 July 1965 at 09:15.
     void EnterBothSubjects();
     // A confirmed date entry of subject `slot` through the computing functions, asking nothing.
     void EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
                        std::int16_t hour, std::int16_t minute);
+    // The two subjects of EnterBothSubjects, computed: subject 2 first, so that subject 1 is current.
+    void EnterBothComputed();
+
+    // Every window hidden, then `id` shown the way the program shows it, on subject 1 (the chart's,
+    // the synastry's and the cycles' checks need their subjects entered).
+    QWidget& ShowOnly(WindowId id);
+    // A click on the label `control` of `window`, or on its menu item of that name.
+    void Use(QWidget& window, const char* control);
+    // Whether `window` is shown and every other window of the program that exists is hidden.
+    ::testing::AssertionResult OnlyVisible(const QWidget& window);
+    // The last question asked, or an empty one when none was.
+    surface::ScriptedDialogs::Question Told() const;
+    // The questions asked from the `from`th on, each as "caption: text", a prompt's default text
+    // after it in brackets.
+    QStringList Transcript(std::size_t from = 0) const;
 
     template <class T = QWidget>
     T* Find(QWidget& window, const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    surface::PictureWidget* Picture(QWidget& window, const char* name = "Picture1") {
+        return Find<surface::PictureWidget>(window, name);
     }
     void Choose(QWidget& window, const char* action);
     // The text of the SVG file "Guardar imagen…" writes for `window`'s picture.
