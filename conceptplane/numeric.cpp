@@ -91,10 +91,6 @@ std::int32_t StoreInt32(double v) {
     return *r;
 }
 
-bool FitsSingle(double v) {
-    return std::isfinite(v) && std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
-}
-
 float StoreSingle(double v) {
     if (!FitsSingle(v)) throw OverflowFault();
     return static_cast<float>(v);

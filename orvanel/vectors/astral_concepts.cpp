@@ -1,7 +1,10 @@
 // The astral-concepts list.
 #include "astral_concepts.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
 
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/nearest_concept.h"
@@ -14,13 +17,26 @@ constexpr std::size_t kNameWidth = 20;
 constexpr std::size_t kResultant = 14;
 
 cp::Text NameNear(const cp::ConceptTable& concepts, double angle, double radius) {
-    return cp::Fixed(NearestConcept(concepts, angle, radius), kNameWidth);
+    const std::int32_t n = NearestConceptRecord(concepts, angle, radius);
+    return cp::Fixed(n != 0 ? concepts.Read(n).name : cp::Text(), kNameWidth);
+}
+
+// A name followed by the parts, made in one piece.
+cp::Text Item(cp::Text name, std::initializer_list<std::u32string_view> parts) {
+    std::size_t size = name.size();
+    for (const auto part : parts)
+        size += part.size();
+    name.reserve(size);
+    for (const auto part : parts)
+        name += part;
+    return name;
 }
 
 cp::Text PointItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std::size_t k) {
     const auto point = static_cast<std::int32_t>(k);
-    return NameNear(concepts, slot.vectorAngle[k], slot.vectorRadius[k]) + U"(" + NameAt(PlanetNames, point) +
-           U" en " + NameAt(SignNames, SignOfLongitude(slot.longitude[k])) + U")";
+    return Item(NameNear(concepts, slot.vectorAngle[k], slot.vectorRadius[k]),
+                {U"(", NameViewAt(PlanetNames, point), U" en ",
+                 NameViewAt(SignNames, SignOfLongitude(slot.longitude[k])), U")"});
 }
 
 cp::Text AspectItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std::size_t n,
@@ -35,8 +51,9 @@ cp::Text AspectItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std
     workspace.accumulatedOperand.y = y.at(static_cast<std::size_t>(q));
     workspace.ComputeResultant();
     const cp::ResultRow& sum = workspace.resultTable[cp::kResultant];
-    return NameNear(concepts, sum.angle, sum.length) + U"(" + NameAt(PlanetNames, p) + U" " +
-           NameAt(AspectNames, slot.aspectKind[n] - 1) + U" " + NameAt(PlanetNames, q) + U")";
+    return Item(NameNear(concepts, sum.angle, sum.length),
+                {U"(", NameViewAt(PlanetNames, p), U" ", NameViewAt(AspectNames, slot.aspectKind[n] - 1),
+                 U" ", NameViewAt(PlanetNames, q), U")"});
 }
 
 }  // namespace
@@ -52,13 +69,14 @@ std::vector<cp::Text> ListAstralConcepts(Program& program, const cp::ConceptTabl
     const ChartSlot& slot = SlotAt(program, s);
     cp::VectorWorkspace next = workspace;
     std::vector<cp::Text> items;
+    items.reserve(14 + static_cast<std::size_t>(std::max<int>(slot.aspectCount, 0)));
     for (std::size_t k = 1; k <= 13; ++k)
         items.push_back(PointItem(concepts, slot, k));
     for (std::size_t n = 1; n <= static_cast<std::size_t>(slot.aspectCount); ++n) {
         items.push_back(AspectItem(concepts, slot, n, next));
     }
-    items.push_back(NameNear(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant]) +
-                    U"(Vector suma)");
+    items.push_back(Item(NameNear(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant]),
+                         {U"(Vector suma)"}));
     next.lastOperand.x = next.lastOperand.y = 0;
     next.accumulatedOperand.x = next.accumulatedOperand.y = 0;
     program.CurrentSubject = s;

@@ -11,7 +11,6 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/shell/windows.h"
-#include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
 #include "surface/export_menu.h"
@@ -156,9 +155,7 @@ void Form7Vectors::OpenFromChart(WindowId from) {
 
 void Form7Vectors::mnuAstrales_Click() {
     std::vector<cp::Text> items;
-    if (!RunGuarded(kWindowCaption,
-                    [&] { items = ListAstralConcepts(plane_.program, plane_.concepts, plane_.workspace); }))
-        return;
+    if (!RunGuarded(kWindowCaption, [&] { items = plane_.AstralConcepts(); })) return;
     const QSignalBlocker quiet(list4_);
     FillList(list4_, items);
     list4_->show();

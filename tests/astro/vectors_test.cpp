@@ -2,6 +2,7 @@
 // analysis of one body.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "astro_fixtures.h"
@@ -111,19 +112,53 @@ TEST(ChartVectors, LengthsFromRoundedComponents) {
 }
 
 TEST(NearestConcept, WithinEightDegreesTheNearestRadiusWins) {
-    const cp::ConceptTable concepts = ConceptsOf({
-        {U"Lejos", 50, 1000},
-        {U"Casi", 107.9, 1500},
-        {U"Borde", 108, 1000},
-        {U"Primero", 104, 1200},
-        {U"Segundo", 96, 1200},
-        {U"Norte", 355, 2000},
+    // Degrees and Radius as the file holds them.
+    const auto table = [](std::initializer_list<std::array<const char32_t*, 3>> records) {
+        std::string bytes;
+        for (const auto& [name, degrees, radius] : records) {
+            cp::ConceptRecord r;
+            r.name = name, r.degrees = degrees, r.radius = radius;
+            bytes += cp::EncodeConceptRecord(r);
+        }
+        return cp::ConceptTable::FromBytes(bytes);
+    };
+    const cp::ConceptTable concepts = table({
+        {U"Lejos", U"50", U"1000"},
+        {U"Casi", U"107.9", U"1500"},
+        {U"Borde", U"108", U"1000"},
+        {U"Primero", U"104", U"1200"},
+        {U"Segundo", U"96", U"1200"},
+        {U"Norte", U"355", U"2000"},
+        {U"Redondeado", U"107.999999999", U"1000"},  // 7.999999999 is 8 in single precision
+        {U"Cero", U"0", U"3000"},
+        {U"Vuelta", U"360", U"3000"},
+        {U"Tope", U"200", U"51000"},
+        {U"Al filo", U"354", U"4000"},
+        {U"Enorme", U"1000", U"900000"},
+        {U"Negativo", U"-355", U"800000"},
     });
-    EXPECT_EQ(NearestConcept(concepts, 100, 1000), cp::Fixed(U"Primero", 30)) << "8 degrees never qualify";
-    EXPECT_EQ(NearestConcept(concepts, 100, 1200), cp::Fixed(U"Primero", 30)) << "ties: the earlier record";
-    EXPECT_EQ(NearestConcept(concepts, 100.5, 1500), cp::Fixed(U"Casi", 30));
-    EXPECT_EQ(NearestConcept(concepts, 2, 0), cp::Fixed(U"Norte", 30)) << "355 is 7 degrees from 2";
-    EXPECT_EQ(NearestConcept(concepts, 200, 1000), U"");
+    struct Case {
+        double angle, radius;
+        const char32_t* name;
+        const char* why;
+    } cases[] = {
+        {100, 1000, U"Primero", "8 degrees never qualify, nor what rounds to 8"},
+        {100, 1200, U"Primero", "ties go to the earlier record, whichever direction lies nearer"},
+        {100.5, 1500, U"Casi", "7.9 degrees qualify"},
+        {2, 2000, U"Norte", "355 is 7 degrees from 2, across 0"},
+        {359, 3000, U"Cero", "0 and 360 both 1 degree from 359: the earlier record"},
+        {5, 3000, U"Cero", "and both 5 degrees from 5"},
+        {2, 4000, U"Cero", "354 is 8 degrees from 2 across 0: the next nearest radius wins"},
+        {200, 1001, U"Tope", "a radius 49,999 away qualifies"},
+        {200, 1000, U"", "one 50,000 away never does"},
+        {100, 900000, U"Enorme", "1000 degrees lie 900 away: 360 - 900 is below 8"},
+        {5, 800000, U"Negativo", "-355 lies 360 away from 5: 0 degrees"},
+        {365, 3000, U"Cero", "an angle past 360: 0 lies 365 away, 360 - 365 is below 8"},
+        {-3, 2000, U"Norte", "a negative angle: 355 lies 358 away, 2 degrees"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NearestConcept(concepts, c.angle, c.radius), cp::Fixed(c.name, c.name[0] ? 30 : 0))
+            << c.why;
     EXPECT_EQ(NearestConcept(cp::ConceptTable::FromBytes(""), 100, 1000), U"");
 }
 

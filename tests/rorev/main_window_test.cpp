@@ -4,10 +4,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 
+#include "conceptplane/concept_table.h"
 #include "conceptplane/vector_workspace.h"
 #include "rorev/form2_levels.h"
 #include "rorev/form6_structure.h"
+#include "rorev/open_concepts.h"
 #include "rorev_fixture.h"
 
 namespace rorev_test {
@@ -132,6 +137,30 @@ TEST_F(RorevWindowTest, EnlargingTheWindowScalesEveryControlAndTheHiddenViews) {
     form1->resize(form1->width() / 2, form1->height());
     for (const char* name : names)
         EXPECT_EQ(Find<QWidget>(name)->geometry(), before[name]) << name;
+}
+
+// The concept file is read again when it changed: the next mouse move shows the file as it is then.
+TEST_F(RorevWindowTest, AConceptFileChangedBetweenTwoMovesIsSeenAtTheNext) {
+    const auto folder = std::filesystem::temp_directory_path() / "rorev_refresh_test";
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "concptos.txt";
+    const auto write = [&](const cp::Text& name) {
+        cp::ConceptRecord r;
+        r.name = name;
+        r.x = U"1340";
+        r.y = U"360";
+        std::ofstream(path, std::ios::binary) << cp::EncodeConceptRecord(r);
+    };
+    write(U"Voluntad");
+    OpenWindow(rorev::OpenConcepts(path.string()));
+    MoveToPlane(1340, 360);
+    EXPECT_EQ(TextsIn(Picture2()->Surface()), std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad", 30)});
+    write(U"Voluntad firme");
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
+    MoveToPlane(1340, 360);
+    EXPECT_EQ(TextsIn(Picture2()->Surface()),
+              std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad firme", 30)});
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

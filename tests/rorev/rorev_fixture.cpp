@@ -43,7 +43,11 @@ cp::ConceptTable ShippedConcepts() {
 void RorevWindowTest::SetUp() {
     Application();
     dialogs = std::make_unique<surface::ScriptedDialogs>();
-    form1 = std::make_unique<rorev::Form1>(ShippedConcepts());
+    OpenWindow(ShippedConcepts());
+}
+
+void RorevWindowTest::OpenWindow(cp::ConceptTable concepts) {
+    form1 = std::make_unique<rorev::Form1>(std::move(concepts));
     form1->show();
     form1->resize(kTestWidth, form1->height());
     ASSERT_EQ(Picture1()->width(), kTemplatePixels);

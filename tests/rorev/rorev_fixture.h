@@ -29,6 +29,8 @@ class RorevWindowTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    // A main window on `concepts` at the test size, in place of the one SetUp opened.
+    void OpenWindow(cp::ConceptTable concepts);
 
     template <class T>
     T* Find(const char* name) const {
