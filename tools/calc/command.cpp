@@ -76,7 +76,7 @@ int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std:
         if (name != entry.name) continue;
         std::ostringstream buffered;
         const int status = entry.run(args, dataDir, buffered, err);
-        if (status == kExitOk) out << buffered.str();
+        if (status == kExitOk) out << buffered.view();
         return status;
     }
     err << "unknown subcommand \"" << name << "\"; " << kUsage << '\n';

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     calc::SetPictureWriter([&pictures](const calc::Picture& picture, const calc::PictureFile& file) {
         return pictures.Write(picture, file);
     });
+    // Standard input and output buffered by the streams alone: batch reads and writes in large blocks
+    // and can tell when no further input is waiting.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     const int status = calc::RunCommandLine(words, std::cin, std::cout, std::cerr, cp::ResolveDataFolder());
     calc::SetPictureWriter({});

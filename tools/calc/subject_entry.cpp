@@ -1,8 +1,7 @@
-// The date entry of orvanel-calc and the opening of the concept file.
+// The date entry of orvanel-calc.
 #include "subject_entry.h"
 
 #include "calc_args.h"
-#include "conceptplane/data_folder.h"
 #include "conceptplane/faults.h"
 #include "conceptplane/numeric.h"
 #include "orvanel/astro/chart.h"
@@ -51,15 +50,6 @@ void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std
     orvanel::AssignFixed(next.EphemerisBuffer, positions);
     orvanel::RecomputeChart(next);
     program = std::move(next);
-}
-
-cp::ConceptTable OpenConcepts(const std::string& dataDir) {
-    cp::ConceptTable::OpenStatus status{};
-    cp::ConceptTable table = cp::ConceptTable::OpenExisting(cp::DataPath(dataDir, "concptos.txt"), &status);
-    if (status != cp::ConceptTable::OpenStatus::Opened) {
-        throw cp::DataFault("cannot read concptos.txt in " + dataDir);
-    }
-    return table;
 }
 
 }  // namespace calc
