@@ -43,22 +43,27 @@ PlaneGrid::PlaneGrid(const std::vector<ConceptRecord>& records) {
         y_ = Axis::Over(bottom->yValue, top->yValue, side);
     }
     const auto cellOfRecord = [this](const ConceptRecord& r) {
-        return y_.CellOf(r.yValue) * x_.cells + x_.CellOf(r.xValue);
+        return CellAt(y_.CellOf(r.yValue), x_.CellOf(r.xValue));
     };
-    cellStart_.assign(static_cast<std::size_t>(x_.cells * y_.cells) + 1, 0);
+    cellStart_.assign(CellAt(y_.cells, 0) + 1, 0);
     for (const ConceptRecord& r : records)
-        ++cellStart_[static_cast<std::size_t>(cellOfRecord(r)) + 1];
+        ++cellStart_[cellOfRecord(r) + 1];
     for (std::size_t c = 1; c < cellStart_.size(); ++c)
         cellStart_[c] += cellStart_[c - 1];
     numbers_.resize(records.size());
     std::vector<std::int32_t> next(cellStart_.begin(), cellStart_.end() - 1);
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto cell = static_cast<std::size_t>(cellOfRecord(records[i]));
-        numbers_[static_cast<std::size_t>(next[cell]++)] = static_cast<std::int32_t>(i + 1);
+        numbers_[static_cast<std::size_t>(next[cellOfRecord(records[i])]++)] =
+            static_cast<std::int32_t>(i + 1);
     }
 }
 
 PlaneGrid::PlaneGrid() : PlaneGrid(std::vector<ConceptRecord>()) {}
+
+std::size_t PlaneGrid::CellAt(int row, int column) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(x_.cells) +
+           static_cast<std::size_t>(column);
+}
 
 void PlaneGrid::Candidates(double xLow, double xHigh, double yLow, double yHigh,
                            std::vector<std::int32_t>* numbers) const {
@@ -66,8 +71,7 @@ void PlaneGrid::Candidates(double xLow, double xHigh, double yLow, double yHigh,
     const int column0 = ordered ? x_.CellOf(xLow) : 0, column1 = ordered ? x_.CellOf(xHigh) : x_.cells - 1;
     const int row0 = ordered ? y_.CellOf(yLow) : 0, row1 = ordered ? y_.CellOf(yHigh) : y_.cells - 1;
     for (int row = row0; row <= row1; ++row) {
-        const auto first = static_cast<std::size_t>(row * x_.cells + column0);
-        const auto last = static_cast<std::size_t>(row * x_.cells + column1);
+        const std::size_t first = CellAt(row, column0), last = CellAt(row, column1);
         numbers->insert(numbers->end(), numbers_.begin() + cellStart_[first],
                         numbers_.begin() + cellStart_[last + 1]);
     }

@@ -2,6 +2,7 @@
 // a rectangle of the plane are found by visiting the cells it touches instead of every record.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,9 @@ class PlaneGrid {
         // The cell of `v`; values beyond the grid fall into its border cells.
         int CellOf(double v) const;
     };
+
+    // Cells are numbered row by row.
+    std::size_t CellAt(int row, int column) const;
 
     Axis x_, y_;
     std::vector<std::int32_t> cellStart_;  // where each cell's numbers begin in numbers_, row by row
