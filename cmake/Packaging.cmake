@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces that stand in for the programs' design fonts (surface/fonts.cpp): Liberation and DejaVu
-# for the sans and mono texts, TeX Gyre Chorus (or URW's Z003) for the script titles.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, fonts-texgyre | fonts-urw-base35")
+# for the sans and mono texts, TeX Gyre Chorus (or URW's Z003) for the script titles. Qt's Spanish
+# translations put Qt's own dialogs and menus in Spanish (surface/qt_spanish.cpp).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation2, fonts-dejavu-core, fonts-texgyre | fonts-urw-base35, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "birth charts and vector diagnosis on a concept plane
 Orvanel computes birth charts, synastries and planetary cycles and turns each

@@ -1,7 +1,6 @@
 // The event handlers of the main window: thin, each calls the plane code and fills the controls.
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 
 #include "conceptplane/concept_description.h"
@@ -13,6 +12,7 @@
 #include "rorev/form3_details.h"
 #include "rorev/form6_structure.h"
 #include "rorev/qt_text.h"
+#include "surface/choice_list.h"
 #include "surface/dialogs.h"
 #include "surface/picture_widget.h"
 #include "surface/twips.h"
@@ -80,7 +80,6 @@ void Form1::AddCurrentPoint() {
         }
         if (outcome.zoomReset) UpdateZoomTooltip();
         if (outcome.onLine) {
-            const QSignalBlocker quiet(list1_);
             list1_->clear();
             for (const cp::Text& name : *outcome.onLine)
                 list1_->addItem(ToQString(name));
@@ -110,7 +109,6 @@ void Form1::ChooseMode(cp::PlaneMode mode) {
 }
 
 void Form1::FillConceptList(bool descriptionsOn) {
-    const QSignalBlocker quiet(list1_);
     list1_->clear();
     state_.concepts.Refresh();
     for (const cp::ConceptRecord& record : state_.concepts.Records())
@@ -119,10 +117,8 @@ void Form1::FillConceptList(bool descriptionsOn) {
     state_.descriptionsOn = descriptionsOn;
 }
 
-void Form1::List1_Click(int row) {
-    if (row < 0 || list1_->item(row) == nullptr) return;
-    // Copied first: in line mode AddPoint refills this very list.
-    const cp::Text chosen = FromQString(list1_->item(row)->text());
+void Form1::List1_Click(const QString& name) {
+    const cp::Text chosen = FromQString(name);
     form3_->hide();
     const std::int32_t n = state_.concepts.FindByName(chosen);
     if (n == 0) return;

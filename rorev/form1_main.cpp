@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
 #include "rorev/widget_colours.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -123,13 +123,13 @@ void Form1::BuildControls() {
     label1_->hide();
     layout_.Add(label1_, kLabel1);
 
-    list1_ = new QListWidget(client);
+    list1_ = new surface::ChoiceList(client);
     list1_->setObjectName("List1");
     list1_->setFont(surface::DesignFont("MS Sans Serif", 8.25, false, false));
     SetColours(list1_, Qt::black, Qt::white);
     list1_->hide();
     layout_.Add(list1_, kList1);
-    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) { List1_Click(row); });
+    connect(list1_, &surface::ChoiceList::chosen, this, [this](const QString& name) { List1_Click(name); });
 
     text3_ = MakeReadout(client, "Text3", " Grados = ");
     text4_ = MakeReadout(client, "Text4", " Radio =");

@@ -12,12 +12,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace surface {
+class ChoiceList;
 class PictureWidget;
-}
+}  // namespace surface
 
 namespace rorev {
 
@@ -57,7 +57,7 @@ class Form1 : public QMainWindow {
     void Command3_Click();
     void ChooseMode(cp::PlaneMode mode);
     void FillConceptList(bool descriptionsOn);
-    void List1_Click(int row);
+    void List1_Click(const QString& name);
     void ShowInPlaceOf(QWidget* view);
     void mnuSalir_Click();
 
@@ -73,7 +73,7 @@ class Form1 : public QMainWindow {
     QPushButton* command3_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    surface::ChoiceList* list1_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;

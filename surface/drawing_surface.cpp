@@ -27,6 +27,17 @@ void DrawingSurface::SetBackColour(Rgb c) {
     Changed();
 }
 
+void DrawingSurface::MapColours(const std::function<Rgb(Rgb)>& map) {
+    for (Primitive& p : list_) {
+        p.colour = map(p.colour);
+        p.fillColour = map(p.fillColour);
+    }
+    back_ = map(back_);
+    fore_ = map(fore_);
+    fillColour_ = map(fillColour_);
+    Changed();
+}
+
 void DrawingSurface::Clear() {
     list_.clear();
     current_ = Point{scale_.left, scale_.top};

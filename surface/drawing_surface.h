@@ -111,6 +111,10 @@ class DrawingSurface {
     void SetFont(const Font& f) { font_ = f; }
     const Font& GetFont() const { return font_; }
 
+    // Every colour of the picture, drawn and current (back, fore, fill), passed through `map`: the same
+    // picture in other colours, for paper rather than a screen.
+    void MapColours(const std::function<Rgb(Rgb)>& map);
+
     const std::vector<Primitive>& List() const { return list_; }
     // Grows by one on every change, so that a widget can tell when to repaint.
     std::uint64_t Revision() const { return revision_; }

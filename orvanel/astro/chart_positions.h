@@ -23,6 +23,7 @@ using AspectArray = std::array<std::int16_t, kAspectRoom + 1>;
 struct ChartSlot {
     cp::Text title;                                                  // the entry's date text, trimmed
     cp::Text dateText;                                               // dd / mm / yyyy
+    cp::Text timeText;                                               // hour "." minute, as typed
     cp::Text ephemerisText = cp::Text(kEphemerisTextLength, U' ');   // twelve 4-character fields
     std::int16_t ascendant = 0;                                      // whole degrees, 0..360
     std::array<std::int16_t, 13> houseCusp{};                        // houses 1..12, whole degrees, 0..360

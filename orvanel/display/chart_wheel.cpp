@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "conceptplane/angles.h"
 #include "conceptplane/numeric.h"
@@ -91,6 +92,13 @@ void SetUpWheelSurface(surface::DrawingSurface& surface, double astrolPoints) {
 
 void SetChartTitleSink(std::function<void(const cp::Text&)> sink) {
     TitleSink() = std::move(sink);
+}
+
+DetachedWheelDrawing::DetachedWheelDrawing() : saved_(Wheel()), sink_(std::exchange(TitleSink(), {})) {}
+
+DetachedWheelDrawing::~DetachedWheelDrawing() {
+    Wheel() = saved_;
+    TitleSink() = std::move(sink_);
 }
 
 void DrawWheelFrame(surface::DrawingSurface& surface, const ChartSlot& chart) {

@@ -41,6 +41,20 @@ cp::Text ChartWindowTitle(const ChartSlot& chart);
 // DrawWheelFrame writes the chart window's title wherever the wheel is drawn; the windows say where.
 void SetChartTitleSink(std::function<void(const cp::Text&)> sink);
 
+// While it lives, wheels are drawn for a picture that belongs to no window (a report): the chart
+// window's title is left alone, and the wheel values come back as they were when it ends.
+class DetachedWheelDrawing {
+  public:
+    DetachedWheelDrawing();
+    ~DetachedWheelDrawing();
+    DetachedWheelDrawing(const DetachedWheelDrawing&) = delete;
+    DetachedWheelDrawing& operator=(const DetachedWheelDrawing&) = delete;
+
+  private:
+    WheelValues saved_;
+    std::function<void(const cp::Text&)> sink_;
+};
+
 void DrawWheelFrame(surface::DrawingSurface& surface, const ChartSlot& chart);
 void PlacePointGlyphs(const ChartSlot& chart);
 void DrawAspectLines(surface::DrawingSurface& surface, const ChartSlot& chart);

@@ -8,10 +8,12 @@
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/chart_wheel.h"
 #include "orvanel/display/wheel_picture.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/choice_list.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
@@ -53,8 +55,10 @@ Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880
                 [this] { windows_.StartSynastry(WindowId::Chart); });
     AddMenuItem("mnuOpciones", QStringLiteral("           Sujetos y &Opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Chart); });
-    surface::AddExportMenu(this, QStringLiteral("           "),
-                           [this] { return surface::ExportList{&picture_->Surface()}; });
+    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("           "),
+                                               [this] { return surface::ExportList{&picture_->Surface()}; });
+    AddSubjectReportCommands(exportMenu, windows_.State(),
+                             [this] { return windows_.State().program.CurrentSubject; });
 }
 
 void Form3Chart::ShowChartWindow() {

@@ -1,16 +1,17 @@
 #include "orvanel/display/form4_synastry.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/cross_aspect_texts.h"
 #include "orvanel/display/synastry_wheel.h"
 #include "orvanel/display/wheel_picture.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/choice_list.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
@@ -55,7 +56,8 @@ void SetColumn(QLabel* heading, QLabel* points, QLabel* houses, const ChartSlot&
 Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4", 11880, 8310) {
     setWindowTitle(QStringLiteral("Form4"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {1800, 0, 8115, 8115}, 14.25);
+    picture_ = AddWheelPicture(client, {1800, 0, kSynastryPictureTwips, kSynastryPictureTwips},
+                               kSynastryGlyphPoints);
 
     const auto column = [&](const ColumnDesign& d, QLabel*& heading, QLabel*& points, QLabel*& houses) {
         heading = AddLabel(client, d.heading, QStringLiteral("Planetas"), d.headingTwips, Sans(), kPaleYellow,
@@ -90,9 +92,7 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
     SetBackColour(crossHeading_, Qt::black);
     crossHeading_->setWordWrap(false);
     crossList_ = AddList(client, "List1", {840, 720, 6255, 5580}, courier, Qt::black, Qt::white);
-    connect(crossList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) List1_Click();
-    });
+    connect(crossList_, &surface::ChoiceList::chosen, this, [this] { List1_Click(); });
     HideCrossList();
 
     AddMenuItem("mnuAlternar", QStringLiteral("           &Alternar sinastrias"),
@@ -109,8 +109,9 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
         AddMenuItem("mnuCiclos", QStringLiteral("           C&iclos planetarios"),
                     [this] { windows_.Open(WindowId::Cycles, WindowId::Synastry); });
     }
-    surface::AddExportMenu(this, QStringLiteral("           "),
-                           [this] { return surface::ExportList{&picture_->Surface()}; });
+    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("           "),
+                                               [this] { return surface::ExportList{&picture_->Surface()}; });
+    AddSynastryReportCommands(exportMenu, windows_.State());
 }
 
 bool Form4Synastry::StartSynastry(WindowId caller) {
@@ -157,9 +158,7 @@ void Form4Synastry::mnuAlternar_Click() {
 void Form4Synastry::mnuCruzados_Click() {
     CrossAspectList cross;
     if (!RunGuarded(kCaption, [&] { cross = ListCrossAspects(windows_.State().program); })) return;
-    const QSignalBlocker quiet(crossList_);  // refilling the list is no click on it
     FillList(crossList_, cross.items);
-    crossList_->setCurrentRow(-1);
     SetCaption(crossHeading_, cross.heading);
     crossList_->show();
     crossHeading_->show();

@@ -5,11 +5,11 @@
 #include "orvanel/shell/working_window.h"
 
 class QLabel;
-class QListWidget;
 
 namespace surface {
+class ChoiceList;
 class PictureWidget;
-}
+}  // namespace surface
 
 namespace orvanel {
 
@@ -41,7 +41,7 @@ class Form4Synastry : public WorkingWindow {
     QLabel* outerPoints_ = nullptr;
     QLabel* outerHouses_ = nullptr;
     QLabel* crossHeading_ = nullptr;
-    QListWidget* crossList_ = nullptr;
+    surface::ChoiceList* crossList_ = nullptr;
 };
 
 }  // namespace orvanel

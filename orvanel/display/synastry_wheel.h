@@ -8,6 +8,9 @@
 namespace orvanel {
 
 inline constexpr double kSynastryRingRadius = 1600;
+// The synastry window's wheel picture: its side in twips and the size of its glyphs.
+inline constexpr int kSynastryPictureTwips = 8115;
+inline constexpr double kSynastryGlyphPoints = 14.25;
 
 // The inner wheel with its aspects, the 1600 circle, the outer glyphs placed with the inner wheel's
 // rotation, then the outer subject's twelve house lines from the Ascendant (red) onwards (pale

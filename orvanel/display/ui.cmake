@@ -2,5 +2,4 @@
 target_sources(orvanel_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/form3_chart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form4_synastry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/synastry_wheel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wheel_picture.cpp)

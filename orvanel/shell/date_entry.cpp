@@ -35,8 +35,9 @@ cp::Text AskEntryDate(QDate today) {
 
 // The positions and the whole chart of the moment, into a copy first so that a fault anywhere
 // leaves the program state as it was.
-void ComputeEntry(Session& session, const EntryMoment& m) {
+void ComputeEntry(Session& session, const EntryMoment& m, const cp::Text& time) {
     Program trial = session.program;
+    trial.EntryTimeText = time;
     AssignFixed(trial.EphemerisBuffer,
                 ComputeEphemeris(trial, session.ephemeris, m.year, m.month, m.day, m.hour, m.minute));
     RecomputeChart(trial);
@@ -65,7 +66,7 @@ void EnterDate(Session& session, QDate today) {
         return;
     const auto moment = MomentOf(p.EntryDate, time);
     if (!moment) return Tell("Fecha no válida", kConfirmCaption);
-    RunGuarded(kConfirmCaption, [&] { ComputeEntry(session, *moment); });
+    RunGuarded(kConfirmCaption, [&] { ComputeEntry(session, *moment, time); });
 }
 
 }  // namespace orvanel

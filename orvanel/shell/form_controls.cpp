@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "surface/choice_list.h"
 #include "surface/twips.h"
 
 namespace orvanel {
@@ -63,9 +64,9 @@ QColor ForeColour(const QWidget* widget) {
     return widget->palette().color(QPalette::WindowText);
 }
 
-QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
-                     QColor back) {
-    auto* list = new QListWidget(parent);
+surface::ChoiceList* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
+                             QColor back) {
+    auto* list = new surface::ChoiceList(parent);
     list->setObjectName(QLatin1String(name));
     list->setFont(font);
     QPalette palette = list->palette();

@@ -17,6 +17,10 @@ class QListWidget;
 class QMenuBar;
 class QWidget;
 
+namespace surface {
+class ChoiceList;
+}
+
 namespace orvanel {
 
 QString ToQt(const cp::Text& text);
@@ -36,9 +40,9 @@ void SetForeColour(QWidget* widget, QColor colour);
 void SetBackColour(QWidget* widget, QColor colour);
 QColor ForeColour(const QWidget* widget);
 
-// A list box: plain-text items in the design font and colours.
-QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
-                     QColor back);
+// A list box: plain-text items in the design font and colours; it tells only of a person's choices.
+surface::ChoiceList* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
+                             QColor back);
 // Replaces the items of a list.
 void FillList(QListWidget* list, const std::vector<cp::Text>& items);
 

@@ -6,12 +6,16 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "surface/fonts.h"
+#include "surface/qt_spanish.h"
+#include "surface/shared_access_keys.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Closing a window ends the program only where the windows say so.
     QApplication::setQuitOnLastWindowClosed(false);
     surface::LoadFonts();
+    surface::LoadQtSpanish();
+    surface::ShareAccessKeysClassically();
     orvanel::Session session(cp::ResolveDataFolder());
     orvanel::Windows windows(session);
     windows.Splash().show();

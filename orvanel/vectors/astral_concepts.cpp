@@ -16,31 +16,8 @@ namespace {
 constexpr std::size_t kNameWidth = 20;
 constexpr std::size_t kResultant = 14;
 
-cp::Text NameNear(const cp::ConceptTable& concepts, double angle, double radius) {
-    const std::int32_t n = NearestConceptRecord(concepts, angle, radius);
-    return cp::Fixed(n != 0 ? concepts.Read(n).name : cp::Text(), kNameWidth);
-}
-
-// A name followed by the parts, made in one piece.
-cp::Text Item(cp::Text name, std::initializer_list<std::u32string_view> parts) {
-    std::size_t size = name.size();
-    for (const auto part : parts)
-        size += part.size();
-    name.reserve(size);
-    for (const auto part : parts)
-        name += part;
-    return name;
-}
-
-cp::Text PointItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std::size_t k) {
-    const auto point = static_cast<std::int32_t>(k);
-    return Item(NameNear(concepts, slot.vectorAngle[k], slot.vectorRadius[k]),
-                {U"(", NameViewAt(PlanetNames, point), U" en ",
-                 NameViewAt(SignNames, SignOfLongitude(slot.longitude[k])), U")"});
-}
-
-cp::Text AspectItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std::size_t n,
-                    cp::VectorWorkspace& workspace) {
+AstralConcept AspectEntry(const cp::ConceptTable& concepts, const ChartSlot& slot, std::size_t n,
+                          cp::VectorWorkspace& workspace) {
     const std::int32_t p = slot.aspectFirst[n], q = slot.aspectSecond[n];
     const PointArray& x = slot.vectorX;
     const PointArray& y = slot.vectorY;
@@ -51,9 +28,38 @@ cp::Text AspectItem(const cp::ConceptTable& concepts, const ChartSlot& slot, std
     workspace.accumulatedOperand.y = y.at(static_cast<std::size_t>(q));
     workspace.ComputeResultant();
     const cp::ResultRow& sum = workspace.resultTable[cp::kResultant];
-    return Item(NameNear(concepts, sum.angle, sum.length),
-                {U"(", NameViewAt(PlanetNames, p), U" ", NameViewAt(AspectNames, slot.aspectKind[n] - 1),
-                 U" ", NameViewAt(PlanetNames, q), U")"});
+    return {AstralConcept::Of::Aspect, p, slot.aspectKind[n], q,
+            NearestConcept(concepts, sum.angle, sum.length)};
+}
+
+// The name fitted to 20 characters followed by the parts, made in one piece.
+cp::Text Item(const cp::Text& name, std::initializer_list<std::u32string_view> parts) {
+    cp::Text item = cp::Fixed(name, kNameWidth);
+    std::size_t size = item.size();
+    for (const auto part : parts)
+        size += part.size();
+    item.reserve(size);
+    for (const auto part : parts)
+        item += part;
+    return item;
+}
+
+cp::Text ItemText(const AstralConcept& c, const ChartSlot& slot) {
+    switch (c.of) {
+        case AstralConcept::Of::Point:
+            return Item(
+                c.name,
+                {U"(", NameViewAt(PlanetNames, c.point), U" en ",
+                 NameViewAt(SignNames, SignOfLongitude(slot.longitude[static_cast<std::size_t>(c.point)])),
+                 U")"});
+        case AstralConcept::Of::Aspect:
+            return Item(c.name,
+                        {U"(", NameViewAt(PlanetNames, c.point), U" ", NameViewAt(AspectNames, c.kind - 1),
+                         U" ", NameViewAt(PlanetNames, c.second), U")"});
+        case AstralConcept::Of::Resultant:
+            break;
+    }
+    return Item(c.name, {U"(Vector suma)"});
 }
 
 }  // namespace
@@ -63,20 +69,31 @@ std::int32_t SignOfLongitude(std::int32_t longitude) {
     return sign == 13 ? 1 : sign;
 }
 
+std::vector<AstralConcept> AstralConceptsOf(const ChartSlot& slot, const cp::ConceptTable& concepts,
+                                            cp::VectorWorkspace& workspace) {
+    std::vector<AstralConcept> entries;
+    entries.reserve(14 + static_cast<std::size_t>(std::max<int>(slot.aspectCount, 0)));
+    for (std::size_t k = 1; k <= 13; ++k) {
+        entries.push_back({AstralConcept::Of::Point, static_cast<std::int32_t>(k), 0, 0,
+                           NearestConcept(concepts, slot.vectorAngle[k], slot.vectorRadius[k])});
+    }
+    for (std::size_t n = 1; n <= static_cast<std::size_t>(slot.aspectCount); ++n)
+        entries.push_back(AspectEntry(concepts, slot, n, workspace));
+    entries.push_back(
+        {AstralConcept::Of::Resultant, 0, 0, 0,
+         NearestConcept(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant])});
+    return entries;
+}
+
 std::vector<cp::Text> ListAstralConcepts(Program& program, const cp::ConceptTable& concepts,
                                          cp::VectorWorkspace& workspace) {
     const std::int16_t s = program.CurrentSubject > 2 ? program.SynastryBase : program.CurrentSubject;
     const ChartSlot& slot = SlotAt(program, s);
     cp::VectorWorkspace next = workspace;
-    std::vector<cp::Text> items;
-    items.reserve(14 + static_cast<std::size_t>(std::max<int>(slot.aspectCount, 0)));
-    for (std::size_t k = 1; k <= 13; ++k)
-        items.push_back(PointItem(concepts, slot, k));
-    for (std::size_t n = 1; n <= static_cast<std::size_t>(slot.aspectCount); ++n) {
-        items.push_back(AspectItem(concepts, slot, n, next));
-    }
-    items.push_back(Item(NameNear(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant]),
-                         {U"(Vector suma)"}));
+    const std::vector<AstralConcept> entries = AstralConceptsOf(slot, concepts, next);
+    std::vector<cp::Text> items(entries.size());
+    std::transform(entries.begin(), entries.end(), items.begin(),
+                   [&](const AstralConcept& c) { return ItemText(c, slot); });
     next.lastOperand.x = next.lastOperand.y = 0;
     next.accumulatedOperand.x = next.accumulatedOperand.y = 0;
     program.CurrentSubject = s;

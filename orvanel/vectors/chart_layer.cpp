@@ -2,6 +2,7 @@
 
 #include "conceptplane/numeric.h"
 #include "conceptplane/plane_arithmetic.h"
+#include "conceptplane/template.h"
 #include "conceptplane/vector_drawing.h"
 #include "orvanel/shell/tables.h"
 
@@ -14,6 +15,13 @@ std::size_t Index(int k) {
 }
 
 }  // namespace
+
+void SetUpPlaneSurface(surface::DrawingSurface& picture, double astrolPoints) {
+    picture.SetScale(0, 0, cp::kTemplateScale, cp::kTemplateScale);
+    picture.SetBackColour(surface::kBlack);
+    picture.SetForeColour(cp::kPlaneFore);
+    picture.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+}
 
 void DrawChartVectors(surface::DrawingSurface& p, const ChartSlot& slot, const cp::PlaneView& view) {
     const cp::AngleMath& angles = cp::AnglesFor(view.arithmetic);

@@ -6,6 +6,7 @@
 
 #include "conceptplane/template.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -13,6 +14,7 @@
 #include "orvanel/shell/windows.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -69,7 +71,8 @@ Form7Vectors::Form7Vectors(Windows& windows, PlaneSession& plane)
 
 void Form7Vectors::BuildControls() {
     QWidget* client = Client();
-    picture1_ = AddPlanePicture(client, "Picture1", {0, 0, 8310, 8310}, 12);
+    picture1_ = AddPlanePicture(client, "Picture1", {0, 0, kPlanePictureTwips, kPlanePictureTwips},
+                                kPlaneGlyphPoints);
     connect(picture1_, &surface::PictureWidget::mouseDown, this,
             [this](int button, double x, double y) { Picture1_MouseDown(button, x, y); });
     connect(picture1_, &surface::PictureWidget::mouseMove, this,
@@ -97,13 +100,14 @@ void Form7Vectors::BuildControls() {
     for (int k = 1; k <= kMovingPoints; ++k)
         listaPlanetas_->addItem(ToQt(GlyphAt(PointGlyphs, k)));
     listaPlanetas_->hide();
-    OnListClick(listaPlanetas_, [this](const QString& glyph) { ListaPlanetas_Click(glyph); });
+    connect(listaPlanetas_, &surface::ChoiceList::chosen, this,
+            [this](const QString& glyph) { ListaPlanetas_Click(glyph); });
 
     list1_ = AddList(client, "List1", lists, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
     list4_ = AddList(client, "List4", {240, 240, 7830, 7830}, Font("Courier", 9.75), Qt::black, Qt::white);
     list4_->hide();
-    OnListClick(list4_, [this](const QString&) { list4_->hide(); });
+    connect(list4_, &surface::ChoiceList::chosen, this, [this] { list4_->hide(); });
 }
 
 void Form7Vectors::BuildMenus() {
@@ -123,7 +127,9 @@ void Form7Vectors::BuildMenus() {
                 [this] { windows_.StartSynastry(WindowId::Vectors); });
     AddMenuItem("mnuOpciones", QStringLiteral("Su&jetos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::Vectors); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
+    QMenu* exportMenu = surface::AddExportMenu(this, QString(),
+                                               [this] { return surface::ExportList{&picture1_->Surface()}; });
+    AddSubjectReportCommands(exportMenu, windows_.State(), [this] { return plane_.FixedSubject(); });
 }
 
 void Form7Vectors::Redraw() {
@@ -156,7 +162,6 @@ void Form7Vectors::OpenFromChart(WindowId from) {
 void Form7Vectors::mnuAstrales_Click() {
     std::vector<cp::Text> items;
     if (!RunGuarded(kWindowCaption, [&] { items = plane_.AstralConcepts(); })) return;
-    const QSignalBlocker quiet(list4_);
     FillList(list4_, items);
     list4_->show();
     list4_->raise();

@@ -12,8 +12,9 @@ class QLineEdit;
 class QListWidget;
 
 namespace surface {
+class ChoiceList;
 class PictureWidget;
-}
+}  // namespace surface
 
 namespace orvanel {
 
@@ -54,9 +55,9 @@ class Form7Vectors : public WorkingWindow {
     QLabel* label1_ = nullptr;
     QListWidget* list1_ = nullptr;
     QListWidget* list3_ = nullptr;
-    QListWidget* list4_ = nullptr;
+    surface::ChoiceList* list4_ = nullptr;
     QListWidget* list5_ = nullptr;
-    QListWidget* listaPlanetas_ = nullptr;
+    surface::ChoiceList* listaPlanetas_ = nullptr;
     // The caption of the mode last chosen here, which the mode label shows again after a body's
     // analysis replaced it with the Sun's note.
     QString modeCaption_;

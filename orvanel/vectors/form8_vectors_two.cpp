@@ -5,12 +5,14 @@
 
 #include "orvanel/astro/aspects.h"
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/report/report_commands.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -39,7 +41,7 @@ struct PlaneDesign {
 };
 constexpr PlaneDesign kPlanes[] = {{"Picture1", 60, "Label6", "Sujeto 1º", "Label7", "Label1", "Label2"},
                                    {"Picture2", 4980, "Label9", "Sujeto 2º", "Label8", "Label3", "Label4"}};
-constexpr int kPlaneSize = 4800;
+constexpr int kPlaneSize = kTwoPlanesPictureTwips;
 
 }  // namespace
 
@@ -59,7 +61,8 @@ void Form8VectorsTwo::BuildControls() {
                  QColor(255, 255, 128), Align::Left);
         titles_[i] = AddLabel(client, d.titleLabel, QString(), {d.left + 1200, 45, 3600, 270}, sans,
                               Qt::white, Align::Left);
-        pictures_[i] = AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, 9);
+        pictures_[i] =
+            AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, kTwoPlanesGlyphPoints);
         const int plane = i + 1;
         connect(pictures_[i], &surface::PictureWidget::mouseDown, this,
                 [this, plane](int button, double x, double y) { Picture_MouseDown(plane, button, x, y); });
@@ -81,7 +84,7 @@ void Form8VectorsTwo::BuildControls() {
     list2_ = AddList(client, "List2", {1980, 5880, 5880, 2370}, Font("Astrol", 15.75), Qt::white, Qt::black);
     list1_ = AddList(client, "List1", {1980, 5880, 5880, 2370}, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
-    OnListClick(list1_, [this](const QString&) {
+    connect(list1_, &surface::ChoiceList::chosen, this, [this] {
         list1_->hide();
         list2_->show();
     });
@@ -100,9 +103,10 @@ void Form8VectorsTwo::BuildMenus() {
     });
     AddMenuItem("mnuOpciones", QStringLiteral("            &Individuos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::VectorsTwo); });
-    surface::AddExportMenu(this, QStringLiteral("            "), [this] {
+    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("            "), [this] {
         return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
     });
+    AddSynastryReportCommands(exportMenu, windows_.State());
 }
 
 surface::PictureWidget* Form8VectorsTwo::PictureOf(int plane) const {

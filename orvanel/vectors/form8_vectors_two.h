@@ -12,8 +12,9 @@ class QLabel;
 class QListWidget;
 
 namespace surface {
+class ChoiceList;
 class PictureWidget;
-}
+}  // namespace surface
 
 namespace orvanel {
 
@@ -53,7 +54,7 @@ class Form8VectorsTwo : public WorkingWindow {
     surface::PictureWidget* picture3_ = nullptr;
     QLabel* readouts_[2][2]{};  // per plane: angle, radius
     QLabel* titles_[2]{};
-    QListWidget* list1_ = nullptr;
+    surface::ChoiceList* list1_ = nullptr;
     QListWidget* list2_ = nullptr;
     QListWidget* list3_ = nullptr;
     QListWidget* list4_ = nullptr;

@@ -38,7 +38,7 @@ struct Best {
 
 }  // namespace
 
-std::int32_t NearestConceptRecord(const cp::ConceptTable& concepts, double angle, double radius) {
+cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius) {
     Best best;
     if (const auto near = concepts.Directions().Near(angle, kNamingReach)) {
         for (const auto& stretch : *near) {
@@ -49,12 +49,7 @@ std::int32_t NearestConceptRecord(const cp::ConceptTable& concepts, double angle
         for (std::int32_t n = 1; n <= concepts.Count(); ++n)
             best.Consider({n, concepts.Read(n).degreesValue, concepts.Read(n).radiusValue}, angle, radius);
     }
-    return best.record;
-}
-
-cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius) {
-    const std::int32_t n = NearestConceptRecord(concepts, angle, radius);
-    return n != 0 ? concepts.Read(n).name : cp::Text();
+    return best.record != 0 ? concepts.Read(best.record).name : cp::Text();
 }
 
 }  // namespace orvanel

@@ -10,7 +10,5 @@ namespace orvanel {
 // The 30-character Name (trailing blanks kept) of the best concept, or an empty text when none
 // qualifies (an empty concept file included).
 cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius);
-// The same concept by its record number, 0 for none.
-std::int32_t NearestConceptRecord(const cp::ConceptTable& concepts, double angle, double radius);
 
 }  // namespace orvanel

@@ -7,6 +7,7 @@
 #include "conceptplane/template.h"
 #include "conceptplane/zoom_box.h"
 #include "orvanel/shell/form_controls.h"
+#include "orvanel/vectors/chart_layer.h"
 #include "surface/dialogs.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -28,10 +29,7 @@ surface::PictureWidget* AddPicture(QWidget* parent, const char* name, QRect twip
 
 surface::PictureWidget* AddPlanePicture(QWidget* parent, const char* name, QRect twips, double astrolPoints) {
     surface::PictureWidget* picture = AddPicture(parent, name, twips, cp::kTemplateScale);
-    surface::DrawingSurface& s = picture->Surface();
-    s.SetBackColour(surface::kBlack);
-    s.SetForeColour(cp::kPlaneFore);
-    s.SetFont(surface::Font{"Astrol", astrolPoints, false, false});
+    SetUpPlaneSurface(picture->Surface(), astrolPoints);
     return picture;
 }
 
@@ -54,26 +52,12 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
     return button;
 }
 
-void OnListClick(QListWidget* list, std::function<void(const QString&)> click) {
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [list, click = std::move(click)](int row) {
-        if (row < 0) return;
-        // The handler may refill or hide this very list: take the text first.
-        const QString text = list->item(row)->text();
-        {
-            const QSignalBlocker quiet(list);
-            list->setCurrentRow(-1);
-        }
-        click(text);
-    });
-}
-
 void ShowAddPointOutcome(const cp::AddPointOutcome& outcome, const QString& caption, QListWidget* lineList) {
     if (outcome.refusal) {
         surface::UseDialogs().Message(QString::fromStdString(*outcome.refusal), caption,
                                       surface::Buttons::Ok);
     }
     if (outcome.onLine) {
-        const QSignalBlocker quiet(lineList);
         FillList(lineList, *outcome.onLine);
         lineList->show();
         lineList->raise();

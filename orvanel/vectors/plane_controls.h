@@ -1,5 +1,5 @@
 // The controls that both vectors windows build alike: the plane pictures, the zoom box, buttons,
-// list clicks, and what a left click on a plane tells the window (a refusal, the concepts on a line).
+// and what a left click on a plane tells the window (a refusal, the concepts on a line).
 #pragma once
 
 #include <QRect>
@@ -24,10 +24,6 @@ surface::PictureWidget* AddPlanePicture(QWidget* parent, const char* name, QRect
 surface::PictureWidget* AddZoomBox(QWidget* parent, const char* name, QRect twips);
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect twips,
                        std::function<void()> click);
-
-// `click` gets the chosen item's text whenever an item is chosen, by mouse or keyboard; the choice
-// is then dropped, so that choosing the same item again is a new click.
-void OnListClick(QListWidget* list, std::function<void(const QString&)> click);
 
 // After a left click: a refused point is told in a message with `caption`; a new line's concepts
 // fill `lineList`, which is shown.

@@ -36,7 +36,11 @@ void PlaneSession::ResetForChart() {
 }
 
 void PlaneSession::SubjectFix() {
-    if (program.CurrentSubject > 2) program.CurrentSubject = program.SynastryBase;
+    program.CurrentSubject = FixedSubject();
+}
+
+std::int16_t PlaneSession::FixedSubject() const {
+    return program.CurrentSubject > 2 ? program.SynastryBase : program.CurrentSubject;
 }
 
 cp::ZoomReadouts PlaneSession::PointAt(surface::Point picture, surface::DrawingSurface& zoomBox) {

@@ -44,6 +44,8 @@ class PlaneSession {
     void ResetForChart();
     // A slot above 2 is the synastry's cross aspects, not a chart: act on SynastryBase instead.
     void SubjectFix();
+    // The subject SubjectFix would leave in CurrentSubject.
+    std::int16_t FixedSubject() const;
 
     // The point under the mouse at `picture` (plane picture coordinates): CurrentPoint set, the zoom
     // box redrawn around it with the concept file as it is now; the readout texts.

@@ -1,6 +1,5 @@
-# The vectors windows of one and of two subjects, with the plane they share and its chart layer.
+# The vectors windows of one and of two subjects, with the plane they share.
 target_sources(orvanel_ui PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/chart_layer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/plane_session.cpp
     ${CMAKE_CURRENT_LIST_DIR}/plane_controls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form7_vectors.cpp

@@ -3,45 +3,22 @@
 // exactly what the same command prints without the option.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
 
+#include "calc_program.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CalcRun {
-    int status = 0;
-    std::string out, err;
-};
-
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The program with no display and no platform named, as on a headless server.
-CalcRun Calc(const std::string& arguments, const fs::path& folder) {
-    const fs::path errFile = folder / "stderr.txt";
-    const std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" ORVANEL_CALC "' --data '" +
-        std::string(ORVANEL_SOURCE_DIR) + "/data' " + arguments + " 2>'" + errFile.string() + "'";
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), n);
-    run.status = pclose(pipe);
-    run.err = Read(errFile);
-    return run;
 }
 
 // Width and height from a PNG file's header.
@@ -89,8 +66,9 @@ TEST_F(CalcPictures, WriteTheWindowsPictureAndLeaveTheJsonAsItIs) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command + " " + c.option);
         const fs::path file = folder_ / c.file;
-        const CalcRun plain = Calc(c.command, folder_);
-        const CalcRun pictured = Calc(c.command + " " + c.option + " '" + file.string() + "'", folder_);
+        const command_run::Run plain = CalcProgram(c.command);
+        const command_run::Run pictured =
+            CalcProgram(c.command + " " + c.option + " '" + file.string() + "'");
         EXPECT_EQ(pictured.status, 0);
         EXPECT_EQ(pictured.err, "");
         EXPECT_EQ(pictured.out, plain.out);
@@ -104,8 +82,8 @@ TEST_F(CalcPictures, AFileThatCannotBeWrittenOrAPictureOfNothingIsAUsageError) {
           std::string("plane --rorev lookup 10 10 --png x.png"),
           std::string("chart 2001 12 5 14 30 --png a.png --svg b.svg")}) {
         SCOPED_TRACE(command);
-        const CalcRun run = Calc(command, folder_);
-        EXPECT_EQ(WEXITSTATUS(run.status), 2);
+        const command_run::Run run = CalcProgram(command);
+        EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err, "");
     }

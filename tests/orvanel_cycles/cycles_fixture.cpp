@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "real_input.h"
 #include "surface/picture_widget.h"
 
 namespace orvanel::testing {
@@ -22,7 +23,9 @@ Form9Cycles& CyclesTest::OpenFromMainMenu() {
 void CyclesTest::OpenMenu(QWidget& window, const char* menu) {
     QMenu* found = Find<QMenu>(window, menu);
     ASSERT_NE(found, nullptr) << menu;
-    emit found->aboutToShow();
+    real_input::ClickMenuItem(found->menuAction());
+    ASSERT_TRUE(found->isVisible()) << menu;
+    real_input::PressKey(Qt::Key_Escape);
 }
 
 QString CyclesTest::LabelText(const char* name) {

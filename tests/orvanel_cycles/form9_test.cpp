@@ -112,14 +112,14 @@ TEST_F(Form9Test, TypedCentralDateMovesThePlotAndTodayKeepsIt) {
     Choose(form, "mnuLunavenus");
     ExpectPlot(plot);
 
-    // Today keeps the plot and draws the grid over it.
+    // Today keeps the plot and draws the grid over it, as opening "&Fecha" did.
     Choose(form, "mnuHoy");
     EXPECT_EQ(State().EntryDate, TodayEntryDate(QDate::currentDate()));
     EXPECT_EQ(LabelText("Label2"),
               ToQt(cp::Mid(State().EntryDate, 7, 2) + U" / " + cp::Mid(State().EntryDate, 5, 2) + U" / " +
                    cp::Mid(State().EntryDate, 1, 4)));
     EXPECT_EQ(Circles(0.1).size(), 31u);
-    EXPECT_EQ(Lines().size(), 2 * 37u);
+    EXPECT_EQ(Lines().size(), 3 * 37u);
     EXPECT_FALSE(dialogs_.Failed());
 }
 
@@ -143,7 +143,13 @@ TEST_F(Form9Test, CoincidenceReportFillsText1AsTheCoreWritesIt) {
 TEST_F(Form9Test, MissingEphemerisIsToldAndChangesNothing) {
     Form9Cycles& form = OpenAfterBirth();
     Choose(form, "mnuLunavenus");
-    const std::uint64_t revision = Drawing().Revision();
+    const auto dots = [this] {
+        std::vector<surface::Point> centres;
+        for (const surface::Primitive& c : Circles(0.1))
+            centres.push_back(c.a);
+        return centres;
+    };
+    const std::vector<surface::Point> plot = dots();
     const cp::Text buffer = State().EphemerisBuffer;
     std::filesystem::remove(folder_ / "efemerides.txt");
     Choose(form, "mnuLunamercurio");
@@ -153,7 +159,7 @@ TEST_F(Form9Test, MissingEphemerisIsToldAndChangesNothing) {
         EXPECT_TRUE(asked.text.contains(QStringLiteral("efemerides.txt"))) << asked.text.toStdString();
         EXPECT_EQ(asked.title, QStringLiteral("Fecha central"));
     }
-    EXPECT_EQ(Drawing().Revision(), revision);
+    EXPECT_EQ(dots(), plot);  // opening "&Luna" only drew the grid over it
     EXPECT_EQ(LabelText("Label1"), QString::fromUtf8("Ciclo  Luna - Venus"));
     EXPECT_EQ(State().EphemerisBuffer, buffer);
     EXPECT_FALSE(Text1()->isVisible());

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 #include <cmath>
 
 #include "conceptplane/vector_workspace.h"
@@ -13,6 +14,7 @@
 #include "orvanel/display/form3_chart.h"
 #include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_session.h"
+#include "real_input.h"
 #include "vectors_fixture.h"
 
 namespace orvanel::testing {
@@ -56,7 +58,7 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
     EXPECT_EQ(f.Plane().workspace.planeMode, cp::PlaneMode::None);
 }
 
-TEST_F(Form7Test, MenusWrapOntoASecondRowAndLeadToTheChart) {
+TEST_F(Form7Test, MenusWrapOntoASecondRowAndTheKeyboardLeadsToTheChart) {
     Form7Vectors& f = OpenForm7();
     // Too many for one row: the last ones wrap onto a second row instead of hiding.
     const QList<QMenuBar*> rows = f.findChildren<QMenuBar*>();
@@ -69,7 +71,11 @@ TEST_F(Form7Test, MenusWrapOntoASecondRowAndLeadToTheChart) {
             EXPECT_LE(place.right(), row->width()) << a->objectName().toStdString();
         }
     }
-    Choose(f, "mnuCarta");
+    // Alt+T, which "Carta As&tral" shares with "Sinas&trías", only highlights it; Enter runs it.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    real_input::PressKey(Qt::Key_T, Qt::AltModifier);
+    EXPECT_FALSE(windows_->Chart().isVisible());
+    real_input::PressKey(Qt::Key_Return);
     EXPECT_TRUE(windows_->Chart().isVisible());
     EXPECT_FALSE(f.isVisible());
 }
@@ -97,16 +103,16 @@ TEST_F(Form7Test, ZoomOutStopsAtFiftyButAlwaysRedrawsWithGlyphs) {
     auto* out = Find<QPushButton>(f, "Command2");
     auto* in = Find<QPushButton>(f, "Command3");
     for (int i = 0; i < 3; ++i)
-        out->click();
+        real_input::ClickButton(out);
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
     const std::uint64_t before = Plane(f).Revision();
-    out->click();
+    real_input::ClickButton(out);
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
     EXPECT_GT(Plane(f).Revision(), before);
     EXPECT_TRUE(State().GlyphsShown);
     const double z = plane.view.planeZoom;
     EXPECT_TRUE(HasStep(OfColour(Plane(f), kPale), Slot(1).vectorX[14] / z, -Slot(1).vectorY[14] / z, 0.01));
-    in->click();
+    real_input::ClickButton(in);
     EXPECT_LT(plane.view.planeZoom, z);
 }
 
@@ -158,7 +164,7 @@ TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
     EXPECT_TRUE(list4->isVisible());
     EXPECT_EQ(Items(list4), ToQtList(expected));
     EXPECT_TRUE(QFontInfo(list4->font()).fixedPitch());
-    list4->setCurrentRow(3);
+    real_input::ClickRow(list4, 3);
     EXPECT_FALSE(list4->isVisible());
 
     // From the two-subject window's slot 3 the list names the synastry's base subject.
@@ -178,14 +184,14 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
     EXPECT_EQ(Items(bodies), QString("abcdefghijkl").split("", Qt::SkipEmptyParts));
 
     const ChartSlot& s = Slot(1);
-    bodies->setCurrentRow(1);  // the Moon: its own and its sign term make its vector
+    real_input::ClickRow(bodies, 1);  // the Moon: its own and its sign term make its vector
     std::vector<DrawnVector> green = OfColour(Plane(f), kGreen);
     ASSERT_EQ(green.size(), 2u);  // the empty result under the redraw, then the analysis
     EXPECT_TRUE(HasStep(green, s.vectorX[2], -s.vectorY[2], 0.5));
     std::vector<DrawnVector> red = OfColour(Plane(f), kRed);
     EXPECT_GT(std::hypot(red.back().dx, red.back().dy), 1);
 
-    bodies->setCurrentRow(0);  // the Sun has no own term
+    real_input::ClickRow(bodies, 0);  // the Sun has no own term
     green = OfColour(Plane(f), kGreen);
     EXPECT_TRUE(HasStep(green, s.vectorX[1], -s.vectorY[1], 0.5));
     red = OfColour(Plane(f), kRed);
@@ -197,7 +203,7 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
 
     Choose(f, "mnuSumar");
     Choose(f, "mnuAnalizar");
-    bodies->setCurrentRow(4);  // Mars after the Sun: the mode's caption is back
+    real_input::ClickRow(bodies, 4);  // Mars after the Sun: the mode's caption is back
     EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "Sumar  vectores");
 }
 
@@ -208,7 +214,7 @@ TEST_F(Form7Test, ConceptsOnTheLineFillList1AndTheModeHidesTheBodyList) {
     EXPECT_TRUE(Find<QListWidget>(f, "ListaPlanetas")->isVisible());
     Choose(f, "mnuRecta");
     EXPECT_FALSE(Find<QListWidget>(f, "ListaPlanetas")->isVisible());
-    Find<QPushButton>(f, "Command2")->click();
+    real_input::ClickButton(Find<QPushButton>(f, "Command2"));
     surface::PictureWidget* plane = Picture(f, "Picture1");
     const double z = f.Plane().view.planeZoom;
     emit plane->mouseDown(1, 5300, 5300 - 500 / z);

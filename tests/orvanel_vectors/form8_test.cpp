@@ -10,6 +10,7 @@
 #include "orvanel/display/form4_synastry.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/vectors/plane_session.h"
+#include "real_input.h"
 #include "vectors_fixture.h"
 
 namespace orvanel::testing {
@@ -120,7 +121,7 @@ TEST_F(Form8Test, ZoomRedrawsBothPlanesAndLeavesSubjectTwo) {
     State().GlyphsShown = false;
     for (int i = 0; i < 4; ++i) {
         State().CurrentSubject = 1;
-        out->click();
+        real_input::ClickButton(out);
         EXPECT_EQ(State().CurrentSubject, 2);
     }
     const double z = f.Plane().view.planeZoom;
@@ -130,7 +131,7 @@ TEST_F(Form8Test, ZoomRedrawsBothPlanesAndLeavesSubjectTwo) {
             HasStep(OfColour(Plane(f, n), kPale), Slot(n).vectorX[14] / z, -Slot(n).vectorY[14] / z, 0.01));
         EXPECT_TRUE(TextsIn(Plane(f, n)).empty()) << "the zoom keeps GlyphsShown as it is";
     }
-    in->click();
+    real_input::ClickButton(in);
     EXPECT_LT(f.Plane().view.planeZoom, z);
 }
 
@@ -154,7 +155,7 @@ TEST_F(Form8Test, ReadoutsPerPlaneAndALineAcrossBothPlanes) {
     EXPECT_EQ(list1->count(), 0);
     EXPECT_TRUE(list1->isVisible());
     list1->addItem("x");
-    list1->setCurrentRow(0);
+    real_input::ClickRow(list1, 0);
     EXPECT_FALSE(list1->isVisible());
     EXPECT_TRUE(Find<QListWidget>(f, "List2")->isVisible());
 }
@@ -178,7 +179,7 @@ TEST_F(Form8Test, ExportsBothPlanesSideBySideUnderTheTitle) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("planes.png"));
     dialogs_.PushText(path);
-    f.findChild<QAction*>(QStringLiteral("mnuGuardarImagen"))->trigger();
+    Choose(f, "mnuGuardarImagen");
     const QImage image(path);
     const auto& one = Plane(f, 1);
     ASSERT_FALSE(image.isNull());

@@ -32,7 +32,7 @@ class ChartExport : public WindowTest {
     Form3Chart& Form() { return windows_->Chart(); }
     void Run(const char* command, const QString& answer) {
         dialogs_.PushText(answer);
-        Form().findChild<QAction*>(QLatin1String(command))->trigger();
+        Choose(Form(), command);
     }
     QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
     // The wheel of 8100 twips square under the caption line, at twice that size.
@@ -50,11 +50,15 @@ TEST_F(ChartExport, IsTheLastMenuWithTheIndentOfTheOthers) {
     ASSERT_FALSE(bar.isEmpty());
     EXPECT_EQ(bar.back()->text(), QStringLiteral("           E&xportar"));
     const QList<QAction*> items = bar.back()->menu()->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_EQ(items.size(), 5);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Guardar imagen…"));
     EXPECT_EQ(items[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(items[1]->text(), QStringLiteral("&Imprimir…"));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    // The consultation report's commands follow the picture's.
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), QStringLiteral("I&nforme…"));
+    EXPECT_EQ(items[4]->text(), QStringLiteral("Imprimir in&forme…"));
 }
 
 TEST_F(ChartExport, WritesTheFormatTheFileNameEndsWith) {

@@ -1,11 +1,14 @@
 // The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
 // the menu's actions, and the end of the program.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTest>
 
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
+#include "real_input.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
@@ -59,6 +62,41 @@ TEST_F(MainWindows, MainMenuLabelsChangeColourUnderThePointer) {
                         {"Label2", "Salir del programa", pale, QColor(255, 0, 255)}});
     // The cycles entry is there exactly when a cycles window is installed.
     EXPECT_EQ(Find<QLabel>(menu, "Label5") != nullptr, windows_->HasOpener(WindowId::Cycles));
+}
+
+// From the keyboard: the window holds the focus at the opening (no label lit), then Tab and Shift+Tab
+// go round the labels that act in reading order, the focused one in its hover colour; Enter or Space
+// acts.
+TEST_F(MainWindows, TabGoesRoundTheMenuLabelsAndEnterOrSpaceActs) {
+    Form2MainMenu& menu = windows_->MainMenu();
+    menu.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    std::vector<QString> order = {"Label12", "Label1", "Label4", "Label2", "Label12"};
+    if (windows_->HasOpener(WindowId::Cycles)) order.insert(order.begin() + 2, "Label5");
+    const auto focused = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    };
+    EXPECT_EQ(focused(), "Form2");
+    for (const QString& name : order) {
+        real_input::PressKey(Qt::Key_Tab);
+        EXPECT_EQ(focused(), name);
+    }
+    real_input::PressKey(Qt::Key_Tab);
+    EXPECT_EQ(ForeColour(Find<QLabel>(menu, "Label1")), QColor(255, 255, 128));
+    EXPECT_EQ(ForeColour(Find<QLabel>(menu, "Label12")), QColor(192, 192, 255));
+    real_input::PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), "Label12");
+    real_input::PressKey(Qt::Key_Tab);
+    real_input::PressKey(Qt::Key_Return);  // "Carta Astral" with no subject
+    EXPECT_EQ(dialogs_.Asked().back().text, QStringLiteral("No hay escogido ningún sujeto"));
+
+    Form1Splash& splash = windows_->Splash();
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    real_input::PressKey(Qt::Key_Tab);
+    EXPECT_EQ(ForeColour(Find<QLabel>(splash, "Label3")), QColor(255, 0, 0));
+    real_input::PressKey(Qt::Key_Space);
+    EXPECT_TRUE(menu.isVisible() && !splash.isVisible());
 }
 
 TEST_F(MainWindows, ChartAndSynastryNeedTheirSubjects) {

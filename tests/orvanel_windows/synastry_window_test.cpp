@@ -10,6 +10,7 @@
 #include "orvanel/display/form4_synastry.h"
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
+#include "real_input.h"
 #include "surface/picture_widget.h"
 #include "window_fixture.h"
 
@@ -95,7 +96,7 @@ TEST_F(SynastryWindow, CrossAspectsListTheOuterSubjectFirstAndAClickRestoresTheW
     EXPECT_EQ(heading->text(), ToQt(CrossAspectHeading(Slot(2).title, Slot(1).title)));
     EXPECT_EQ(Items(list), ToQtList(cross.items));
 
-    list->setCurrentRow(0);  // a click on the list
+    real_input::ClickRow(list, 0);
     EXPECT_FALSE(list->isVisible());
     EXPECT_FALSE(heading->isVisible());
     EXPECT_EQ(Form().windowTitle(), title);

@@ -10,6 +10,7 @@
 #include "orvanel/display/form3_chart.h"
 #include "orvanel/vectors/form7_vectors.h"
 #include "orvanel/vectors/plane_session.h"
+#include "real_input.h"
 #include "surface/picture_widget.h"
 #include "window_fixture.h"
 
@@ -108,11 +109,8 @@ class PlaneFaultsWindow : public WindowTest {
     Form7Vectors& OpenForm7() {
         EnterSubject(kFirstSubject);
         windows_->ShowChartWindow();
-        windows_->Chart().findChild<QAction*>(QStringLiteral("mnuVectores"))->trigger();
+        Choose(windows_->Chart(), "mnuVectores");
         return windows_->Get<Form7Vectors>(WindowId::Vectors);
-    }
-    static void Choose(QWidget& window, const char* item) {
-        window.findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
 };
 
@@ -125,7 +123,7 @@ TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
     auto* out = Find<QPushButton>(f, "Command2");
     auto* in = Find<QPushButton>(f, "Command3");
     for (int i = 0; i < 3; ++i)
-        in->click();
+        real_input::ClickButton(in);
     for (int level = 0; level < 7; ++level) {
         SCOPED_TRACE(plane.view.planeZoom);
         Choose(f, "mnuSumar");
@@ -148,10 +146,10 @@ TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
         EXPECT_TRUE(AllFinite(picture->Surface()));
         // Back to this level, then one step out.
         while (plane.view.planeZoom > zoom * 1.01)
-            in->click();
+            real_input::ClickButton(in);
         while (plane.view.planeZoom < zoom * 0.99)
-            out->click();
-        out->click();
+            real_input::ClickButton(out);
+        real_input::ClickButton(out);
     }
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
 

@@ -147,9 +147,7 @@ TEST_F(TypedTextFaults, CentralDateOfTheCyclesWindow) {
     windows_->ShowMainMenu(WindowId::Splash);
     windows_->Open(WindowId::Cycles, WindowId::MainMenu);
     Form9Cycles& form = windows_->Get<Form9Cycles>(WindowId::Cycles);
-    const auto choose = [&](const char* item) {
-        form.findChild<QAction*>(QString::fromLatin1(item))->trigger();
-    };
+    const auto choose = [&](const char* item) { Choose(form, item); };
     struct Row {
         const char *year, *month, *day;
         const char32_t* entryDate;  // nullptr: refused

@@ -6,7 +6,9 @@
 #include <QLocale>
 #include <QTest>
 
+#include "real_input.h"
 #include "rorev/open_concepts.h"
+#include "surface/shared_access_keys.h"
 
 namespace rorev_test {
 
@@ -25,6 +27,7 @@ QApplication& Application() {
         auto* a = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        surface::ShareAccessKeysClassically();
         return a;
     }();
     return *app;
@@ -66,7 +69,7 @@ QString RorevWindowTest::TextOf(const char* name) const {
 void RorevWindowTest::Trigger(const char* actionName) const {
     QAction* action = form1->findChild<QAction*>(actionName);
     ASSERT_NE(action, nullptr) << actionName;
-    action->trigger();
+    real_input::ClickMenuItem(action);
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "conceptplane/structure_view.h"
+#include "real_input.h"
 #include "rorev/form2_levels.h"
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
@@ -90,7 +91,7 @@ TEST_F(RorevWindowTest, StructureViewListsEachLevelsArcAndRadius) {
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(CountOf(structure.Picture1()->Surface(), PrimitiveKind::Text), 6);
 
-    structure.findChild<QAction*>("mnuVolver")->trigger();
+    real_input::ClickMenuItem(structure.findChild<QAction*>("mnuVolver"));
     EXPECT_TRUE(form1->isVisible());
     EXPECT_FALSE(structure.isVisible());
     // Shown again: the list is filled anew, not doubled.
@@ -153,7 +154,7 @@ TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreated) {
     QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command4"), Qt::LeftButton);
     QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command8"), Qt::LeftButton);
     Trigger("mnuEstructura");
-    form1->Structure().findChild<QAction*>("mnuVolver")->trigger();
+    real_input::ClickMenuItem(form1->Structure().findChild<QAction*>("mnuVolver"));
     form1.reset();
     EXPECT_EQ(Bytes(copy), before);
 
@@ -214,7 +215,9 @@ TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
         EXPECT_EQ(c.window->actions().contains(save), !c.menu);
         const QString path = dir.filePath(c.window->objectName() + QStringLiteral(".png"));
         dialogs->PushText(path);
-        save->trigger();
+        c.window->show();  // Ctrl+S, as a person saves from the active window
+        ASSERT_TRUE(QTest::qWaitForWindowActive(c.window));
+        real_input::PressKey(Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(QImage(path).width(), 2 * static_cast<int>(c.picture->Surface().DesignPixelWidth()));
     }
 }

@@ -1,10 +1,12 @@
 // The three vector modes driven with the mouse and the concept list: sums with their hidden
 // tensions, the remainder, the concepts on a line, and the details window of a chosen concept.
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <cmath>
 
 #include "conceptplane/template.h"
+#include "real_input.h"
 #include "rorev/form3_details.h"
 #include "rorev_fixture.h"
 
@@ -154,6 +156,23 @@ TEST_F(RorevWindowTest, ChoosingAConceptWithDescriptionsOpensTheDetailsWindow) {
     ASSERT_TRUE(ChooseEntry(List1(), "Fortaleza"));
     EXPECT_FALSE(details.isVisible());
     EXPECT_FALSE(form1->State().descriptionsOn);
+}
+
+// "Localizar concepto" > "Con descripción" from the keyboard, then Tab onto the list: the focus
+// alone opens no details; a key on the list chooses.
+TEST_F(RorevWindowTest, TheKeyboardReachesTheConceptListWithoutChoosing) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+    real_input::PressKey(Qt::Key_L, Qt::AltModifier);
+    real_input::PressKey(Qt::Key_C);
+    ASSERT_TRUE(List1()->isVisible());
+    for (int i = 0; i < 20 && QApplication::focusWidget() != List1(); ++i)
+        real_input::PressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), List1());
+    rorev::Form3& details = form1->Details();
+    EXPECT_FALSE(details.isVisible());
+    real_input::PressKey(Qt::Key_Down);
+    ASSERT_TRUE(details.isVisible());
+    EXPECT_TRUE(details.Label1()->text().startsWith("Nombre,    " + List1()->item(1)->text()));
 }
 
 TEST_F(RorevWindowTest, AConceptChosenInSumModeIsDrawnAsAVector) {

@@ -10,6 +10,7 @@
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/date_entry.h"
 #include "orvanel/shell/form_controls.h"
+#include "real_input.h"
 #include "window_test_support.h"
 
 namespace orvanel::testing {
@@ -66,7 +67,7 @@ void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_
 void WindowTest::Choose(QWidget& window, const char* action) {
     QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(found, nullptr) << action;
-    found->trigger();
+    real_input::ClickMenuItem(found);
 }
 
 void WindowTest::MoveOver(QWidget* widget) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "surface/fonts.h"
+#include "surface/shared_access_keys.h"
 
 namespace orvanel::testing {
 
@@ -20,6 +21,7 @@ QApplication& TestApplication() {
         auto* a = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
         surface::LoadFonts();
+        surface::ShareAccessKeysClassically();
         return a;
     }();
     return *app;

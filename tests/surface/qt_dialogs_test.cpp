@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -46,13 +47,13 @@ TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
         selected = dialog->findChild<QLineEdit*>()->selectedText();
         buttons = ButtonTexts(dialog);
         dialog->findChild<QLineEdit*>()->setText("1987");
-        Button(dialog, "Aceptar")->click();
+        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "1987");
     EXPECT_EQ(title, "Fecha del sujeto");
     EXPECT_EQ(selected, "2000");
     EXPECT_EQ(buttons, QStringList({"Aceptar", "Cancelar"}));
-    WhenShown([](QWidget* dialog) { Button(dialog, "Cancelar")->click(); });
+    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Cancelar"), Qt::LeftButton); });
     EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), "");
 }
 
@@ -61,15 +62,15 @@ TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
     QStringList buttons;
     WhenShown([&](QWidget* dialog) {
         buttons = ButtonTexts(dialog);
-        Button(dialog, "No")->click();
+        QTest::mouseClick(Button(dialog, "No"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::No);
     EXPECT_EQ(buttons, QStringList({"No", "Sí"}));
-    WhenShown([](QWidget* dialog) { Button(dialog, "Sí")->click(); });
+    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Sí"), Qt::LeftButton); });
     EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", Buttons::YesNo), Answer::Yes);
     WhenShown([&](QWidget* dialog) {
         buttons = ButtonTexts(dialog);
-        Button(dialog, "Aceptar")->click();
+        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.Message("<b>texto</b>", "Vectores", Buttons::Ok), Answer::Ok);
     EXPECT_EQ(buttons, QStringList({"Aceptar"}));

@@ -25,15 +25,34 @@ CommandWords TakeDataOption(const std::vector<std::string>& words) {
 }
 
 std::optional<std::string> TakeOption(std::vector<std::string>& words, std::string_view name) {
+    const auto values = TakeOptionWords(words, name, 1);
+    if (!values) return std::nullopt;
+    return values->front();
+}
+
+std::optional<std::vector<std::string>> TakeOptionWords(std::vector<std::string>& words,
+                                                        std::string_view name, std::size_t count) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != name) continue;
-        if (i + 1 >= words.size()) throw UsageError(std::string(name) + " needs a value");
-        std::string value = words[i + 1];
-        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
-                    words.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-        return value;
+        if (i + count >= words.size()) {
+            throw UsageError(std::string(name) +
+                             (count == 1 ? " needs a value" : " needs " + std::to_string(count) + " values"));
+        }
+        const auto first = words.begin() + static_cast<std::ptrdiff_t>(i);
+        std::vector<std::string> values(first + 1, first + 1 + static_cast<std::ptrdiff_t>(count));
+        words.erase(first, first + 1 + static_cast<std::ptrdiff_t>(count));
+        return values;
     }
     return std::nullopt;
+}
+
+bool TakeFlag(std::vector<std::string>& words, std::string_view name) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != name) continue;
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+        return true;
+    }
+    return false;
 }
 
 std::int16_t ParseInt16(const std::string& word, std::string_view what) {

@@ -26,6 +26,11 @@ CommandWords TakeDataOption(const std::vector<std::string>& words);
 
 // Takes "--name VALUE" out of `words`; nothing when the option is absent.
 std::optional<std::string> TakeOption(std::vector<std::string>& words, std::string_view name);
+// Takes "--name" and the `count` words after it out of `words`; nothing when the option is absent.
+std::optional<std::vector<std::string>> TakeOptionWords(std::vector<std::string>& words,
+                                                        std::string_view name, std::size_t count);
+// Takes the word `name` out of `words`; whether it was there.
+bool TakeFlag(std::vector<std::string>& words, std::string_view name);
 
 // A whole number in the signed 16-bit range: an optional sign and decimal digits, nothing else.
 // `what` names the argument in the message.

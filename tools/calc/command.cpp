@@ -30,11 +30,11 @@ constexpr Entry kCommands[] = {
     {"chart", RunChartCommand},         {"synastry", RunSynastryCommand},
     {"cycle", RunCycleCommand},         {"coincidences", RunCoincidencesCommand},
     {"ephemeris", RunEphemerisCommand}, {"plane", RunPlaneEntry},
-    {"structure", RunStructureEntry},
+    {"structure", RunStructureEntry},   {"report", RunReportCommand},
 };
 
 constexpr char kUsage[] =
-    "usage: orvanel-calc [--data DIR] chart|synastry|cycle|coincidences|plane|structure|batch ARGS...";
+    "usage: orvanel-calc [--data DIR] chart|synastry|cycle|coincidences|plane|structure|report|batch ARGS...";
 
 }  // namespace
 

@@ -19,6 +19,9 @@ int RunCoincidencesCommand(const std::vector<std::string>& args, const std::stri
 // need the ephemeris (the accuracy tool).
 int RunEphemerisCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
                         std::ostream& err);
+// The consultation report written to a PDF file.
+int RunReportCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
+                     std::ostream& err);
 // plane and structure: the concept-plane commands when they are built in, else a usage error.
 int RunPlaneEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
                   std::ostream& err);

@@ -44,6 +44,7 @@ void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std
                          cp::Mid(date, 7, 2) + U" / " + cp::Mid(date, 5, 2) + U" / " + cp::Mid(date, 1, 4));
     // The time text is the hour text, ".", the minute text; the fields are read back from it.
     const cp::Text time = Digits(moment.hour, 2) + U"." + Digits(moment.minute, 2);
+    next.EntryTimeText = time;
     const cp::Text positions =
         orvanel::ComputeEphemeris(next, files, FieldValue(date, 1, 4), FieldValue(date, 5, 2),
                                   FieldValue(date, 7, 2), FieldValue(time, 1, 2), FieldValue(time, 4, 2));

@@ -1,10 +1,13 @@
-// Orvanel's pictures: the splash, the main menu, a chart, a synastry with its cross aspects, the
-// two vectors windows, a cycle plot and the coincidence report, reached as the user reaches them.
+// Orvanel's pictures: the splash, the main menu, a chart, a synastry with its cross aspects, two pages
+// of a consultation report, the two vectors windows, a cycle plot and the coincidence report, reached
+// as the user reaches them.
 #include <QDate>
 #include <cstdio>
 #include <cstdlib>
 
 #include "dialog_answers.h"
+#include "orvanel/report/consultation_report.h"
+#include "orvanel/report/report_file.h"
 #include "orvanel/shell/date_entry.h"
 #include "orvanel/shell/form1_splash.h"
 #include "orvanel/shell/session.h"
@@ -25,6 +28,8 @@ constexpr double kHoverX = 6500, kHoverY = 4600;
 // Any day will do for "today": no picture may depend on the day it is taken.
 const QDate kToday(2001, 12, 5);
 constexpr int kSun = 1, kUranus = 8;
+// Pages of the report in the manual, in pixels across.
+constexpr int kReportPageWidth = 620;
 
 struct Moment {
     const char *subject, *year, *month, *day, *hour, *minute;
@@ -119,6 +124,16 @@ void VectorShots(ShotFolder& folder, orvanel::Windows& windows) {
     folder.Save(form8, "vectores-dos");
 }
 
+// Two pages of subject 1's consultation report, made on the manual's "today": the wheel, and the
+// plane with the astral concepts.
+void ReportShots(ShotFolder& folder, const orvanel::Session& session) {
+    const orvanel::report::Document report =
+        orvanel::report::SubjectReport(session.program, 1, U"Ana María Pérez", session.concepts,
+                                       {kToday.year(), kToday.month(), kToday.day()});
+    folder.Save(orvanel::report::RenderReportPage(report, 0, kReportPageWidth), "informe-1");
+    folder.Save(orvanel::report::RenderReportPage(report, 2, kReportPageWidth), "informe-3");
+}
+
 void CycleShots(ShotFolder& folder, orvanel::Windows& windows) {
     windows.ShowMainMenu(orvanel::WindowId::VectorsTwo);
     windows.Open(orvanel::WindowId::Cycles, orvanel::WindowId::MainMenu);
@@ -149,6 +164,7 @@ void TakeOrvanelShots(ShotFolder& folder, const std::filesystem::path& data) {
     EnterFirstSubjectByHand(folder, session);
     EnterSubject(session, kSecondSubject);
     ChartShots(folder, windows);
+    ReportShots(folder, session);
     VectorShots(folder, windows);
     CycleShots(folder, windows);
 }
