@@ -201,7 +201,7 @@ const SizedFont& SizeFont(const Font& design, double pixels, const QPaintDevice*
 }
 
 bool DrawLaidOutText(QPainter& painter, const SizedFont& font, QPointF baseline, const std::u32string& text,
-                     const QRectF& visible) {
+                     const QRectF& visible, const QColor& colour) {
     if (painter.paintEngine() == nullptr || painter.paintEngine()->type() != QPaintEngine::Raster)
         return false;
     if (!WholePixelShift(painter.combinedTransform()) || !WholePixelShift(painter.deviceTransform()))
@@ -215,6 +215,11 @@ bool DrawLaidOutText(QPainter& painter, const SizedFont& font, QPointF baseline,
         if (caches.texts.size() >= kMostKept) caches.texts.clear();
         found = caches.texts.emplace(TextKey{text, &font}, LayOut(font, text, painter.device())).first;
     }
+    // Glyphs take only the colour of the pen's solid brush; a pen that has it already (the circle's
+    // drawn just before a name, say) is kept, so that the pen does not change back and forth.
+    const QPen& pen = painter.pen();
+    if (pen.style() == Qt::NoPen || pen.brush().style() != Qt::SolidPattern || pen.color() != colour)
+        painter.setPen(colour);
     const QPointF start(ToSixtyFourths(baseline.x()), baseline.y());
     for (const InkRun& ink : found->second)
         DrawInk(painter, ink, start, visible);

@@ -3,6 +3,7 @@
 // a name painted at every mouse move is shaped only the first time.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
@@ -20,13 +21,13 @@ struct SizedFont {
 };
 const SizedFont& SizeFont(const Font& design, double pixels, const QPaintDevice* device);
 
-// Draws `text` in `font` (from SizeFont) with its baseline starting at `baseline` and in the pen's
-// colour, with the pixels drawText gives inside `visible` (the painter's clip; glyphs wholly outside
-// it are left out). False, drawing nothing, where a kept layout could place the glyphs otherwise than
+// Draws `text` in `font` (from SizeFont) with its baseline starting at `baseline` and in `colour`,
+// with the pixels drawText gives inside `visible` (the painter's clip; glyphs wholly outside it are
+// left out). False, drawing nothing, where a kept layout could place the glyphs otherwise than
 // drawText: a paint engine other than the raster one (SVG, PDF, printers), a painter that scales or
 // turns, characters that drawText handles by rules of its own (controls, tabs); the caller then draws
 // the text itself.
 bool DrawLaidOutText(QPainter& painter, const SizedFont& font, QPointF baseline, const std::u32string& text,
-                     const QRectF& visible);
+                     const QRectF& visible, const QColor& colour);
 
 }  // namespace surface

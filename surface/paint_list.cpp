@@ -104,9 +104,10 @@ void PaintText(const Primitive& p, const Mapping& map, QPainter& painter) {
         PaintOutlines(font.font, pixels, baseline, ToQString(p.text), painter, ToQColor(p.colour));
         return;
     }
-    painter.setPen(ToQColor(p.colour));
+    const QColor colour = ToQColor(p.colour);
     // The zoom box paints the same names at every mouse move: each is laid out once.
-    if (DrawLaidOutText(painter, font, baseline, p.text, map.Target())) return;
+    if (DrawLaidOutText(painter, font, baseline, p.text, map.Target(), colour)) return;
+    painter.setPen(colour);
     painter.setFont(font.font);
     painter.drawText(baseline, ToQString(p.text));
 }

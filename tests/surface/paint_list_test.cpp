@@ -139,6 +139,11 @@ TEST(PaintList, KeptTextLayoutsPaintWhatDrawTextPaints) {
     const QImage expected = RenderImage(drawnAnew, size);
     EXPECT_EQ(RenderImage(kept, size), expected) << "laid out at the first paint";
     EXPECT_EQ(RenderImage(kept, size), expected) << "painted from the kept layouts";
+    const PaintFunction afterAWidePen = [&](QPainter& painter, const QRectF& target) {
+        painter.setPen(QPen(QColor(255, 255, 192), 5, Qt::DotLine));  // a circle's pen, in the texts' colour
+        PaintList(s, painter, target);
+    };
+    EXPECT_EQ(RenderImage(afterAWidePen, size), expected) << "only the pen's colour counts";
     EXPECT_EQ(RenderImage(shifted(kept), size), RenderImage(shifted(drawnAnew), size))
         << "moved by whole pixels";
 }
