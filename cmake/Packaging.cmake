@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # translations put Qt's own dialogs and menus in Spanish (surface/qt_spanish.cpp).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-dejavu-core, fonts-texgyre | fonts-urw-base35, qt6-translations-l10n")
+# Emoji in the names of the register of subjects are drawn when a colour emoji face is installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "birth charts and vector diagnosis on a concept plane
 Orvanel computes birth charts, synastries and planetary cycles and turns each

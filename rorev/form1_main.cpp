@@ -15,10 +15,12 @@
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
 #include "rorev/widget_colours.h"
+#include "surface/accessibility.h"
 #include "surface/choice_list.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
+#include "surface/whole_items.h"
 
 namespace rorev {
 
@@ -88,6 +90,9 @@ void Form1::BuildControls() {
     picture1_->Surface().SetBackColour(surface::kBlack);
     picture1_->Surface().SetForeColour(cp::kPlaneFore);
     layout_.Add(picture1_, kPicture1, cp::kTemplateScale, cp::kTemplateScale);
+    surface::DescribePicture(picture1_, "Plantilla de conceptos",
+                             "El plano circular de los conceptos: el clic izquierdo añade un punto y el "
+                             "derecho muestra el resultado");
     connect(picture1_, &surface::PictureWidget::mouseMove, this,
             [this](int button, double x, double y) { Picture1_MouseMove(button, x, y); });
     connect(picture1_, &surface::PictureWidget::mouseDown, this,
@@ -99,6 +104,8 @@ void Form1::BuildControls() {
     picture2_->Surface().SetForeColour(surface::kBlack);
     picture2_->Surface().SetFont(kZoomBoxFont);
     layout_.Add(picture2_, kPicture2, cp::kZoomBoxSize, cp::kZoomBoxSize);
+    surface::DescribePicture(picture2_, "Recuadro de ampliación",
+                             "Los conceptos alrededor del punto que señala el ratón");
 
     command2_ = MakeZoomButton(client, "Command2", "-");
     command3_ = MakeZoomButton(client, "Command3", "+");
@@ -129,6 +136,7 @@ void Form1::BuildControls() {
     SetColours(list1_, Qt::black, Qt::white);
     list1_->hide();
     layout_.Add(list1_, kList1);
+    surface::KeepItemsWhole(list1_);
     connect(list1_, &surface::ChoiceList::chosen, this, [this](const QString& name) { List1_Click(name); });
 
     text3_ = MakeReadout(client, "Text3", " Grados = ");
@@ -163,8 +171,8 @@ void Form1::BuildMenus() {
     item(bar, "mnuConceptos", "&Ver conceptos por niveles", [this] { ShowInPlaceOf(form2_.get()); });
     item(bar, "mnuEstructura", "&Estructura", [this] { ShowInPlaceOf(form6_.get()); });
     QMenu* ayuda = submenu("mnuAyuda", "&Ayuda");
-    item(ayuda, "mnuDescripcion", "&Descripción de la rorev", [this] { form5_->show(); });
-    item(ayuda, "mnuInstrucciones", "&Instrucciones de uso", [this] { form4_->show(); });
+    item(ayuda, "mnuDescripcion", "&Descripción de la rorev", [this] { form5_->ShowInFront(); });
+    item(ayuda, "mnuInstrucciones", "&Instrucciones de uso", [this] { form4_->ShowInFront(); });
     item(bar, "mnuSalir", "Salir del &programa", [this] { mnuSalir_Click(); });
     surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
 }

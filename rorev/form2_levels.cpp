@@ -6,6 +6,7 @@
 
 #include "rorev/levels_drawing.h"
 #include "rorev/widget_colours.h"
+#include "surface/accessibility.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -28,13 +29,17 @@ Form2::Form2(const cp::ConceptTable& concepts, QWidget* mainWindow)
       picture1_(new surface::PictureWidget(this)),
       label1_(new QLabel(this)) {
     setObjectName("Form2");
-    setWindowTitle(" ");  // the design has no title
+    setWindowTitle(" ");                    // the design has no title
+    setAccessibleName("Vista de niveles");  // what screen readers call it instead
     SetColours(this, Qt::white, Qt::black);
     picture1_->setObjectName("Picture1");
     picture1_->Surface().SetBackColour(surface::kBlack);
     picture1_->Surface().SetForeColour(kPatternGrey);
     picture1_->Surface().SetFont(kLevelsFont);
     layout_.Add(picture1_, kPicture1, kLevelsScale, kLevelsScale);
+    surface::DescribePicture(
+        picture1_, "Conceptos por niveles",
+        "Los conceptos de dos niveles vecinos, ampliados sobre el dibujo de los niveles");
 
     label1_->setObjectName("Label1");
     label1_->setTextFormat(Qt::PlainText);
@@ -42,7 +47,13 @@ Form2::Form2(const cp::ConceptTable& concepts, QWidget* mainWindow)
     label1_->setFont(surface::DesignFont("MS Sans Serif", 9.75, true, false));
     SetTransparent(label1_, kLabelText);
     layout_.Add(label1_, kLabel1);
-    surface::AddExportCommands(this, [this] { return surface::ExportList{&picture1_->Surface()}; });
+    // The pair shown, as the label in the middle says it, on one line.
+    surface::AddExportCommands(
+        this, [this] { return surface::ExportList{&picture1_->Surface()}; },
+        [this] {
+            const QString pair = label1_->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return surface::ExportNotes{pair.isEmpty() ? QStringList() : QStringList{pair}, {}};
+        });
 
     const auto& pairs = LevelPairs();
     for (int i = 0; i <= static_cast<int>(pairs.size()); ++i) {

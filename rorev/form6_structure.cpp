@@ -9,9 +9,11 @@
 #include "conceptplane/structure_view.h"
 #include "rorev/qt_text.h"
 #include "rorev/widget_colours.h"
+#include "surface/accessibility.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
+#include "surface/whole_items.h"
 
 namespace rorev {
 
@@ -45,11 +47,14 @@ Form6::Form6(QWidget* mainWindow)
     picture1_->Surface().SetForeColour(kFigureGrey);
     picture1_->Surface().SetFont(surface::Font{"Arial", 8.25, false, false});
     layout_.Add(picture1_, kPicture1, kStructureScale, kStructureScale);
+    surface::DescribePicture(picture1_, "Estructura de los niveles",
+                             "Cada nivel marcado a lo largo de medio meridiano y llevado hasta su nombre");
 
     list1_->setObjectName("List1");
     list1_->setFont(surface::DesignFont("Courier", 8.25, false, false));
     SetColours(list1_, kGreen, Qt::black);
     layout_.Add(list1_, kList1);
+    surface::KeepItemsWhole(list1_);
 
     label1_->setObjectName("Label1");
     label1_->setTextFormat(Qt::PlainText);
@@ -60,7 +65,11 @@ Form6::Form6(QWidget* mainWindow)
     QAction* volver = menuBar()->addAction("&Volver");
     volver->setObjectName("mnuVolver");
     connect(volver, &QAction::triggered, this, [this] { mnuVolver_Click(); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; });
+    surface::AddExportMenu(
+        this, QString(), [this] { return surface::ExportList{&picture1_->Surface()}; },
+        [this] {
+            return surface::ExportNotes{{}, TableLines()};
+        });
     ScaleLayout(1.0);
 }
 
@@ -76,6 +85,14 @@ void Form6::Form_Activate() {
     cp::DrawStructure(picture1_->Surface(), figure);
     for (const cp::StructureLevel& level : figure.levels)
         list1_->addItem(ToQString(level.line));
+}
+
+// The table beside the figure: its header and its lines.
+QStringList Form6::TableLines() const {
+    QStringList lines{label1_->text()};
+    for (int row = 0; row < list1_->count(); ++row)
+        lines << list1_->item(row)->text();
+    return lines;
 }
 
 void Form6::mnuVolver_Click() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "rorev/design_layout.h"
 
@@ -36,6 +37,7 @@ class Form6 : public QMainWindow {
 
   private:
     void mnuVolver_Click();
+    QStringList TableLines() const;
 
     QWidget* mainWindow_;
     surface::PictureWidget* picture1_;

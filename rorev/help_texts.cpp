@@ -12,7 +12,7 @@ Para visualizar los conceptos:
 
 Mueva el ratón sobre la plantilla. El recuadro amarillo de la izquierda muestra ampliados los alrededores del punto que señala el ratón: una cruz roja marca el punto, las líneas radiales del plano lo orientan, y cada concepto de la tabla que cae dentro del recuadro aparece como un pequeño círculo con su nombre. Cuanto más lejos del centro está el ratón, más plano abarca el recuadro, porque los conceptos se separan en la misma proporción.
 
-Debajo del recuadro se leen los datos del punto: "Grados" es su ángulo, contado desde la derecha en sentido contrario a las agujas del reloj; "Radio", su distancia al centro; "X" e "Y", sus coordenadas. Las distancias se leen en décimas de la unidad del plano: el círculo exterior de la plantilla, el de las virtudes, se lee como Radio = 520.
+Debajo del recuadro se leen los datos del punto: "Grados" es su ángulo, contado desde la derecha en sentido contrario a las agujas del reloj; "Radio", su distancia al centro; "X" e "Y", sus coordenadas. Cada distancia se lee dividida por 10: la lectura es el valor del plano dividido por 10, de modo que el círculo exterior de la plantilla, el de las virtudes, que está a 5198 unidades del plano, se lee como Radio = 520.
 
 Los botones "+" y "-" cambian el aumento. "+" acerca hasta tres veces (x 2, x 4 y x 8) y "-" aleja hasta dos veces (x 0,5 y x 0,25); en los límites el botón ya no hace nada. Cada paso cambia lo que representan los círculos dibujados, que son siempre los mismos: con "Zoom x 2" el círculo exterior es ya el nivel de las facultades (Radio = 139), y con "Zoom x 0,5" el círculo de las actitudes representa ya la plenitud, que en visión normal queda fuera de la plantilla. El recuadro de ampliación y las lecturas no dependen del aumento: siempre dan el punto real del plano. Deje el ratón quieto sobre la palabra "Zoom" para leer el aumento actual: "Visión normal", "Zoom x 2", "Zoom x 0,5", etc.
 
@@ -39,14 +39,14 @@ Concepto restante:
 
 Elija "Concepto restante": el rótulo dice "Restar  conceptos". Señale primero, con el botón izquierdo o en la lista, el concepto de partida y después el concepto al que se quiere llegar. El botón derecho muestra en verde el vector que lleva del primero al segundo, es decir, el concepto que habría que sumar al de partida para obtener el de llegada, con sus dos tensiones en rojo. Con más de dos puntos el resultado es el último menos la suma de todos los anteriores. Si se vuelve a pulsar el botón derecho sin añadir ningún punto, la resta se invierte y se ve la suma de los dos conceptos.
 
-Ejemplo: elija "Concepto restante" y, en la lista, "Memoria" y después "Sensatez". Con el botón derecho, la resultante verde apunta a 285 grados con radio 139: es "Previsión", lo que le falta a la memoria para llegar a la sensatez.
+Ejemplo: elija "Concepto restante"; como al elegir la operación la lista se oculta, vuelva a abrirla con "Localizar concepto", "Sin descripción", y elija en ella "Memoria" y después "Sensatez". Con el botón derecho, la resultante verde apunta a 285 grados con radio 139: es "Previsión", lo que le falta a la memoria para llegar a la sensatez.
 
 
 Conceptos en la recta:
 
-Elija "Conceptos en la recta" y señale dos conceptos, con el ratón o en la lista. El primero queda marcado con un pequeño círculo. Con el segundo, la plantilla se vuelve a dibujar en visión normal, se traza en amarillo la recta que pasa por los dos y la lista de la izquierda muestra, en el orden de la tabla, todos los conceptos que están a menos de 7 a 10 unidades de la recta, los dos elegidos incluidos. Si se elige un concepto de esa lista se añade como un punto más: se traza entonces la recta que va de él a la suma de los puntos anteriores y la lista se rehace. Para empezar de nuevo, elija otra vez "Conceptos en la recta".
+Elija "Conceptos en la recta" y señale dos conceptos, con el ratón o en la lista (al elegir la operación la lista se oculta: vuelva a abrirla con "Localizar concepto"). El primero queda marcado con un pequeño círculo. Con el segundo, la plantilla se vuelve a dibujar en visión normal, se traza en amarillo la recta que pasa por los dos y la lista de la izquierda muestra, en el orden de la tabla, todos los conceptos que están a menos de 7 a 10 unidades de la recta, los dos elegidos incluidos. Si se elige un concepto de esa lista se añade como un punto más: se traza entonces la recta que va de él a la suma de los puntos anteriores y la lista se rehace. Para empezar de nuevo, elija otra vez "Conceptos en la recta".
 
-Ejemplo: elija "Conceptos en la recta" y, en la lista, "Fortaleza" (15 grados) y "Templanza" (345 grados), dos virtudes. La recta que las une es vertical, y la lista da "Fortaleza", "Templanza", "Alegría" y "Sabiduría": las dos virtudes y dos conceptos de la plenitud que quedan en la misma recta, fuera de la plantilla en visión normal.
+Ejemplo: elija "Conceptos en la recta", vuelva a abrir la lista con "Localizar concepto", "Sin descripción", y elija en ella "Fortaleza" (15 grados) y "Templanza" (345 grados), dos virtudes. La recta que las une es vertical, y la lista da "Fortaleza", "Templanza", "Alegría" y "Sabiduría": las dos virtudes y dos conceptos de la plenitud que quedan en la misma recta, fuera de la plantilla en visión normal.
 
 
 Ver conceptos por niveles:
@@ -58,9 +58,14 @@ Ejemplo: pulse "Niveles 5 al 6". En el círculo interior están las actitudes y 
 
 Estructura:
 
-Muestra cómo salen los niveles planos de la rorev de una superficie curva: a la izquierda, medio círculo de un meridiano; cada nivel se marca a lo largo del meridiano a una distancia igual a su radio en la plantilla, y se lleva horizontalmente hasta su nombre. La lista de la derecha da, para cada nivel desde los soma, el arco medido sobre el meridiano (columna "Arco", igual al radio del nivel en la plantilla) y su distancia al eje (columna "Radio"). "Volver" regresa a la ventana principal.
+Muestra cómo salen los niveles planos de la rorev de una superficie curva: a la izquierda, medio círculo de un meridiano; cada nivel se marca a lo largo del meridiano a una distancia igual a su radio en la plantilla, y se lleva horizontalmente hasta su nombre. La lista de la derecha da, para cada nivel desde el soma, el arco medido sobre el meridiano (columna "Arco", igual al radio del nivel en la plantilla) y su distancia al eje (columna "Radio"). "Volver" regresa a la ventana principal; cerrar la ventana "Estructura" con su botón de cierre termina el programa.
 
 Ejemplo: "virtudes" tiene arco 05198 y radio 03309: el nivel de las virtudes está en el ecuador; "plenitud", con arco 10042, ya ha pasado al otro hemisferio y su radio es solo 00353.
+
+
+Exportar:
+
+El último menú, "Exportar", guarda el dibujo de la ventana en un archivo o lo imprime. "Guardar imagen…" (Ctrl+S) pide el nombre del archivo y elige el formato por su extensión: .png o .jpg para una imagen, .svg para un dibujo que se amplía sin perder calidad, .pdf para un documento; sin extensión se guarda como .png, y una extensión que no es ninguna de esas se rechaza con un aviso. "Imprimir…" (Ctrl+P) abre el diálogo de impresión. Encima del dibujo van el título de la ventana y lo que dicen sus rótulos: la pareja de niveles en la vista de niveles, la tabla de arcos y radios en la estructura. La vista de niveles, que no tiene menús, ofrece las dos órdenes con Ctrl+S y Ctrl+P o con el botón derecho del ratón sobre ella.
 
 
 Ayuda y Salir del programa:
@@ -79,14 +84,14 @@ Los conceptos se ordenan en ocho niveles. Cada nivel tiene doce conceptos base a
 
    nivel 0, los elementos: radio 10
    nivel 1, los canales: radio 19
-   nivel 2, los soma: radio 37
+   nivel 2, el soma: radio 37
    nivel 3, los instintos: radio 72
    nivel 4, las facultades: radio 139
    nivel 5, las actitudes: radio 269
    nivel 6, las virtudes: radio 520
    nivel 7, la plenitud: radio 1004
 
-La plantilla dibuja los círculos de los niveles 2 a 6; los de las virtudes, las facultades y los soma, dobles.
+La plantilla dibuja los círculos de los niveles 2 a 6; los de las virtudes, las facultades y el soma, dobles.
 
 Los conceptos base de los niveles pares están a 15, 45, 75... grados, y los de los niveles impares a 0, 30, 60... grados, entre aquellos. Las doce direcciones de los niveles pares son las de los signos: el fuego ocupa el primer cuadrante, el aire el segundo, el agua el tercero y la tierra el cuarto, y cada dirección sigue un mismo hilo de nivel en nivel. A 15 grados, por ejemplo, se suceden Fuego cardinal, Musculatura, Voluntad y Fortaleza.
 

@@ -24,6 +24,12 @@ HelpWindow::HelpWindow(const QString& title, const QString& text) : text1_(new Q
     SizeClientTwips(this, kText1.width, kText1.height, 1.0);
 }
 
+void HelpWindow::ShowInFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
 Form4::Form4() : HelpWindow("Instrucciones de uso", QString::fromUtf8(kInstructionsText)) {
     setObjectName("Form4");
 }

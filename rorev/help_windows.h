@@ -14,6 +14,8 @@ class HelpWindow : public QWidget {
   public:
     HelpWindow(const QString& title, const QString& text);
     QPlainTextEdit* Text1() const { return text1_; }
+    // Shown, or brought in front of the other windows and given the keyboard when already open.
+    void ShowInFront();
 
   private:
     QPlainTextEdit* text1_;

@@ -29,14 +29,18 @@ Point OnAngle(Point centre, double distance, double degrees) {
     return Point{centre.x + distance * m.Cos(degrees), centre.y - distance * m.Sin(degrees)};
 }
 
+// The angles run up to 360 inclusive, so with a start of 0 the last step falls on the first: it is
+// drawn at exactly the first one's angle, where the surface takes it for the same figure drawn again
+// (the pattern's approximate pi would otherwise put it a hair apart, heavier on the screen).
 void DrawPattern(surface::DrawingSurface& picture, Point centre, std::int16_t startAngle) {
     const cp::AngleMath& m = cp::kRorevAngles;
     picture.Circle(centre, kOuterRadius);
     picture.Circle(centre, kInnerRadius);
     for (int a = startAngle; a <= 360; a += 30) {
         for (const PatternDot& dot : kPattern)
-            picture.Circle(OnAngle(centre, dot.distance, dot.onUpperAngle ? a + 15 : a), dot.dotRadius);
-        const double turn = a - startAngle;
+            picture.Circle(OnAngle(centre, dot.distance, (dot.onUpperAngle ? a + 15 : a) % 360),
+                           dot.dotRadius);
+        const double turn = (a - startAngle) % 360;
         picture.LineStep(centre, Point{kSpokeLength * m.Cos(turn), kSpokeLength * m.Sin(turn)});
     }
     picture.SetFillStyle(surface::kFillSolid);

@@ -4,9 +4,9 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
     python3 python3-fonttools
-    fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre
+    fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre fonts-noto-color-emoji
     xvfb xauth imagemagick poppler-utils
     clang-14 libclang-rt-14-dev valgrind clang-tidy-14 cppcheck
     time

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 dir=${1:-build}
 which=${2:-all}
 root=$(pwd)
-folders=(conceptplane surface orvanel rorev tools desktop)
+folders=(conceptplane surface json orvanel rorev tools desktop)
 header_filter="^$root/($(
     IFS='|'
     echo "${folders[*]}"

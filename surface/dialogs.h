@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -20,8 +21,14 @@ class Dialogs {
     // The typed text; empty when cancelled.
     virtual QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) = 0;
     virtual Answer Message(const QString& text, const QString& caption, Buttons buttons) = 0;
+    // A text of several lines to edit, starting as `text`; nothing when cancelled (so that a
+    // cancelled edit is never taken for an emptied text).
+    virtual std::optional<QString> EditText(const QString& prompt, const QString& title,
+                                            const QString& text) = 0;
     // The file to write; empty when cancelled. `filter` lists the file types as QFileDialog takes them.
     virtual QString SaveFileName(const QString& title, const QString& filter) = 0;
+    // An existing file to read; empty when cancelled.
+    virtual QString OpenFileName(const QString& title, const QString& filter) = 0;
     // Lets the user set up `printer`; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer, const QString& title) = 0;
 };
@@ -36,16 +43,20 @@ class QtDialogs : public Dialogs {
   public:
     QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    std::optional<QString> EditText(const QString& prompt, const QString& title,
+                                    const QString& text) override;
     QString SaveFileName(const QString& title, const QString& filter) override;
+    QString OpenFileName(const QString& title, const QString& filter) override;
     bool ChoosePrinter(QPrinter& printer, const QString& title) override;
 };
 
 // For tests: answers pushed in order, every question recorded. While it lives it is the program's
 // dialogs (the previous ones come back when it is destroyed). A question the script has no answer
 // for is cancelled (empty text, No) and marks the script failed. An OK-only message needs no scripted
-// answer; an Ok at the front of the queue is taken for it. The save-file and print dialogs take a
-// pushed text like a prompt (recorded as one, the filter as its text): the file name, or for the
-// printer the PDF file it prints to; an empty text cancels.
+// answer; an Ok at the front of the queue is taken for it. The file and print dialogs take a pushed
+// text like a prompt (recorded as one, the filter as its text): the file name, or for the printer the
+// PDF file it prints to; an empty text cancels. A text edit takes a pushed text, and a pushed No as
+// its "Cancelar".
 class ScriptedDialogs : public Dialogs {
   public:
     struct Question {
@@ -72,7 +83,10 @@ class ScriptedDialogs : public Dialogs {
 
     QString Prompt(const QString& prompt, const QString& title, const QString& defaultText) override;
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    std::optional<QString> EditText(const QString& prompt, const QString& title,
+                                    const QString& text) override;
     QString SaveFileName(const QString& title, const QString& filter) override;
+    QString OpenFileName(const QString& title, const QString& filter) override;
     bool ChoosePrinter(QPrinter& printer, const QString& title) override;
 
   private:

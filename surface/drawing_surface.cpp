@@ -1,5 +1,6 @@
 #include "drawing_surface.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace surface {
@@ -8,6 +9,32 @@ namespace {
 // Line height of a font as a multiple of its size, close to what the substitute faces report.
 constexpr double kLineSpacing = 1.2;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+void Mix(std::size_t& seed, std::size_t value) {
+    seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+}
+
+// Adding 0.0 makes -0.0 hash as 0.0, which it equals.
+void MixNumber(std::size_t& seed, double value) {
+    Mix(seed, std::hash<double>{}(value + 0.0));
+}
+
+void MixColour(std::size_t& seed, Rgb c) {
+    Mix(seed, (std::size_t{c.r} << 16) | (std::size_t{c.g} << 8) | std::size_t{c.b});
+}
+
+std::size_t HashOf(const Primitive& p) {
+    std::size_t seed = static_cast<std::size_t>(p.kind);
+    for (double v : {p.a.x, p.a.y, p.b.x, p.b.y, p.radius, p.font.points})
+        MixNumber(seed, v);
+    MixColour(seed, p.colour);
+    MixColour(seed, p.fillColour);
+    for (int v : {p.width, p.style, p.fillStyle, p.font.bold ? 1 : 0, p.font.italic ? 1 : 0})
+        Mix(seed, static_cast<std::size_t>(v));
+    Mix(seed, std::hash<std::u32string>{}(p.text));
+    Mix(seed, std::hash<std::string>{}(p.font.family));
+    return seed;
+}
 }  // namespace
 
 DrawingSurface::DrawingSurface(Rgb back, Rgb fore) : back_(back), fore_(fore) {}
@@ -40,6 +67,7 @@ void DrawingSurface::MapColours(const std::function<Rgb(Rgb)>& map) {
 
 void DrawingSurface::Clear() {
     list_.clear();
+    positions_.clear();
     current_ = Point{scale_.left, scale_.top};
     Changed();
 }
@@ -87,8 +115,22 @@ void DrawingSurface::Print(std::u32string text) {
 void DrawingSurface::Add(Primitive p) {
     p.width = width_;
     p.style = style_;
+    const std::size_t hash = HashOf(p);
+    TakeOutEqual(p, hash);
     list_.push_back(std::move(p));
+    positions_.emplace(hash, list_.size() - 1);
     Changed();
+}
+
+void DrawingSurface::TakeOutEqual(const Primitive& p, std::size_t hash) {
+    const auto [first, last] = positions_.equal_range(hash);
+    const auto same = std::find_if(first, last, [&](const auto& entry) { return list_[entry.second] == p; });
+    if (same == last) return;
+    const std::size_t index = same->second;
+    positions_.erase(same);
+    list_.erase(list_.begin() + static_cast<std::ptrdiff_t>(index));
+    for (auto& entry : positions_)
+        if (entry.second > index) --entry.second;
 }
 
 void DrawingSurface::Changed() {

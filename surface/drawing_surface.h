@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace surface {
@@ -61,6 +62,7 @@ struct Primitive {
     Rgb fillColour;
     std::u32string text;
     Font font;
+    friend bool operator==(const Primitive&, const Primitive&) = default;
 };
 
 class DrawingSurface {
@@ -123,6 +125,8 @@ class DrawingSurface {
 
   private:
     void Add(Primitive p);
+    // Takes out of the list a primitive equal to `p` (of hash `hash`), if there is one.
+    void TakeOutEqual(const Primitive& p, std::size_t hash);
     void Changed();
 
     UserScale scale_;
@@ -135,6 +139,7 @@ class DrawingSurface {
     Font font_;
     Point current_;
     std::vector<Primitive> list_;
+    std::unordered_multimap<std::size_t, std::size_t> positions_;  // hash of a primitive -> its index
     std::uint64_t revision_ = 0;
     std::function<void()> onChange_;
 };

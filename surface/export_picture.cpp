@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "surface/fonts.h"
 #include "surface/paint_list.h"
@@ -14,9 +15,43 @@ namespace surface {
 
 namespace {
 
-constexpr double kCaptionHeight = 28;  // design pixels
-constexpr double kCaptionPoints = 11;
 constexpr double kFallbackSide = 400;  // a picture whose design size was never set
+constexpr int kJpegQuality = 92;       // fine lines and small texts blur at Qt's default of 75
+constexpr double kBandMargin = 6;      // design pixels under the notes and the table
+
+// The rows of the caption band: the title, the notes, the table's heading and lines.
+enum class RowStyle { Title, Note, TableHeading, Table };
+struct RowLook {
+    const char* family;
+    double points;
+    bool bold;
+    double height;  // design pixels
+};
+constexpr RowLook kLooks[] = {{"MS Sans Serif", 11, true, 28},
+                              {"MS Sans Serif", 9, false, 20},
+                              {"MS Sans Serif", 9, false, 16},
+                              {"Courier", 9, false, 16}};
+
+const RowLook& LookOf(RowStyle style) {
+    return kLooks[static_cast<int>(style)];
+}
+
+struct BandRow {
+    QString text;
+    RowStyle style;
+};
+
+std::vector<BandRow> RowsOf(const ExportPicture& picture) {
+    std::vector<BandRow> rows;
+    const auto add = [&rows](const QStringList& lines, RowStyle first, RowStyle others) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            rows.push_back({lines[i], i == 0 ? first : others});
+    };
+    if (!picture.caption.trimmed().isEmpty()) rows.push_back({picture.caption.trimmed(), RowStyle::Title});
+    add(picture.notes, RowStyle::Note, RowStyle::Note);
+    add(picture.table, RowStyle::TableHeading, RowStyle::Table);
+    return rows;
+}
 
 QSizeF PartSize(const DrawingSurface& part) {
     const double w = part.DesignPixelWidth() > 0 ? part.DesignPixelWidth() : kFallbackSide;
@@ -25,19 +60,51 @@ QSizeF PartSize(const DrawingSurface& part) {
 }
 
 double CaptionHeight(const ExportPicture& picture) {
-    return picture.caption.trimmed().isEmpty() ? 0 : kCaptionHeight;
+    const std::vector<BandRow> rows = RowsOf(picture);
+    const double height = std::accumulate(rows.begin(), rows.end(), 0.0, [](double sum, const BandRow& row) {
+        return sum + LookOf(row.style).height;
+    });
+    const bool moreThanTitle = !picture.notes.isEmpty() || !picture.table.isEmpty();
+    return height + (moreThanTitle ? kBandMargin : 0);
 }
 
-// The caption on the first picture's back colour, in white or black, whichever stands out.
+QFont BandFont(const RowLook& look, const QPainter& painter, double scale) {
+    QFont font = DesignFont(QString::fromLatin1(look.family), look.points, look.bold, false);
+    font.setPointSizeF(look.points * 96.0 / painter.device()->logicalDpiY() * scale);
+    return font;
+}
+
+// The table's widest line, so that its lines stand as one block in the middle of the band.
+double TableWidth(const ExportPicture& picture, const QPainter& painter, double scale) {
+    double widest = 0;
+    for (const BandRow& row : RowsOf(picture)) {
+        if (row.style < RowStyle::TableHeading) continue;
+        const QFontMetricsF metrics(BandFont(LookOf(row.style), painter, scale), painter.device());
+        widest = std::max(widest, metrics.horizontalAdvance(row.text));
+    }
+    return widest;
+}
+
+// The band on the first picture's back colour, its texts in white or black, whichever stands out.
 void PaintCaption(const ExportPicture& picture, QPainter& painter, const QRectF& band, double scale) {
     const Rgb back = picture.parts.empty() ? kBlack : picture.parts.front()->BackColour();
     const bool dark = back.r * 299 + back.g * 587 + back.b * 114 < 128000;
     painter.fillRect(band, QColor(back.r, back.g, back.b));
-    QFont font = DesignFont(QStringLiteral("MS Sans Serif"), kCaptionPoints, true, false);
-    font.setPointSizeF(kCaptionPoints * 96.0 / painter.device()->logicalDpiY() * scale);
-    painter.setFont(font);
     painter.setPen(dark ? Qt::white : Qt::black);
-    painter.drawText(band, Qt::AlignCenter, picture.caption.trimmed());
+    const double tableWidth = TableWidth(picture, painter, scale);
+    double top = band.top();
+    for (const BandRow& row : RowsOf(picture)) {
+        const RowLook& look = LookOf(row.style);
+        painter.setFont(BandFont(look, painter, scale));
+        QRectF line(band.left(), top, band.width(), look.height * scale);
+        Qt::Alignment align = Qt::AlignCenter;
+        if (row.style >= RowStyle::TableHeading) {
+            line.setLeft(band.left() + std::max(0.0, (band.width() - tableWidth) / 2));
+            align = Qt::AlignLeft | Qt::AlignVCenter;
+        }
+        painter.drawText(line, align, row.text);
+        top += look.height * scale;
+    }
 }
 
 QSize PixelSize(const ExportPicture& picture, double scale) {
@@ -77,11 +144,13 @@ void PaintExport(const ExportPicture& picture, QPainter& painter, const QRectF& 
     }
 }
 
-ExportFormat FormatOf(const QString& path) {
+std::optional<ExportFormat> FormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty() || suffix == QLatin1String("png")) return ExportFormat::Png;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return ExportFormat::Jpeg;
     if (suffix == QLatin1String("svg")) return ExportFormat::Svg;
     if (suffix == QLatin1String("pdf")) return ExportFormat::Pdf;
-    return ExportFormat::Png;
+    return std::nullopt;
 }
 
 bool SaveExport(const ExportPicture& picture, const QString& path, ExportFormat format) {
@@ -91,10 +160,13 @@ bool SaveExport(const ExportPicture& picture, const QString& path, ExportFormat 
         case ExportFormat::Pdf:
             return SavePdf(Painter(picture), path, PixelSize(picture, 1));
         case ExportFormat::Png:
+        case ExportFormat::Jpeg:
             break;
     }
     const QImage image = RenderImage(Painter(picture), PixelSize(picture, kPngScale));
-    return !image.isNull() && image.save(path, "PNG");
+    if (image.isNull()) return false;
+    if (format == ExportFormat::Png) return image.save(path, "PNG");
+    return image.convertToFormat(QImage::Format_RGB32).save(path, "JPEG", kJpegQuality);
 }
 
 bool PrintExport(const ExportPicture& picture, QPrinter& printer) {

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "surface/accessibility.h"
 #include "surface/paint_list.h"
 #include "surface/twips.h"
 
@@ -17,6 +18,7 @@ int ButtonsHeld(Qt::MouseButtons held) {
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);  // moves are reported with no button held, for the readouts
     setAttribute(Qt::WA_OpaquePaintEvent);
+    ExposeAs(this, QAccessible::Graphic);
     // One repaint shows every change made before it, so Qt is asked once until the picture is painted:
     // a zoom box of hundreds of concepts changes hundreds of times in one mouse move.
     surface_.SetOnChange([this] {

@@ -47,7 +47,21 @@ Answer ScriptedDialogs::Message(const QString& text, const QString& caption, But
     return answer;
 }
 
+std::optional<QString> ScriptedDialogs::EditText(const QString& prompt, const QString& title,
+                                                 const QString& text) {
+    if (!script_.empty() && script_.front() == std::variant<QString, Answer>(Answer::No)) {
+        asked_.push_back(Question{true, prompt, title, text, Buttons::Ok});
+        script_.pop_front();
+        return std::nullopt;
+    }
+    return Prompt(prompt, title, text);
+}
+
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter) {
+    return Prompt(filter, title, QString());
+}
+
+QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter) {
     return Prompt(filter, title, QString());
 }
 

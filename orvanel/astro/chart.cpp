@@ -29,7 +29,6 @@ void TakeEntry(const Program& program, ChartSlot& slot) {
     const cp::Text& date = program.EntryDate;
     slot.title = cp::TrimBlanks(program.EntryDateText);
     slot.dateText = cp::Mid(date, 7, 2) + U" / " + cp::Mid(date, 5, 2) + U" / " + cp::Mid(date, 1, 4);
-    slot.timeText = program.EntryTimeText;
     slot.ephemerisText = program.EphemerisBuffer;
     slot.ascendant = cp::StoreInt16(cp::NumericValue(program.AscendantBuffer));
 }

@@ -20,10 +20,17 @@ inline constexpr std::size_t kEphemerisTextLength = 48;
 using PointArray = std::array<std::int32_t, kPointCount + 1>;
 using AspectArray = std::array<std::int16_t, kAspectRoom + 1>;
 
+// The texts typed for a subject's date and time (year, month, day as typed, and the time text: the
+// hour, ".", the minute), so that the entry can be repeated exactly. Today's date stands as its
+// year, month and day fields.
+struct EntryTexts {
+    cp::Text year, month, day, time;
+    friend bool operator==(const EntryTexts&, const EntryTexts&) = default;
+};
+
 struct ChartSlot {
     cp::Text title;                                                  // the entry's date text, trimmed
     cp::Text dateText;                                               // dd / mm / yyyy
-    cp::Text timeText;                                               // hour "." minute, as typed
     cp::Text ephemerisText = cp::Text(kEphemerisTextLength, U' ');   // twelve 4-character fields
     std::int16_t ascendant = 0;                                      // whole degrees, 0..360
     std::array<std::int16_t, 13> houseCusp{};                        // houses 1..12, whole degrees, 0..360
@@ -32,6 +39,8 @@ struct ChartSlot {
     PointArray labelX{}, labelY{};                                   // where each point's glyph is printed
     AspectArray aspectKind{}, aspectFirst{}, aspectSecond{};         // records 1..aspectCount
     std::int16_t aspectCount = 0;
+    EntryTexts typed;  // empty until a date entry fills it
+    friend bool operator==(const ChartSlot&, const ChartSlot&) = default;
 };
 
 }  // namespace orvanel

@@ -12,8 +12,7 @@ namespace orvanel {
 
 void OpenCyclesWindow(Windows& windows, WindowId from) {
     Program& p = windows.State().program;
-    const bool fromMainMenu = from == WindowId::MainMenu;
-    if (fromMainMenu) {
+    if (from == WindowId::MainMenu) {
         p.CurrentSubject = 1;
         p.ReturnWindow = 2;
         if (SlotAt(p, 1).title.empty()) {
@@ -28,7 +27,8 @@ void OpenCyclesWindow(Windows& windows, WindowId from) {
     }
     auto& form = windows.Get<Form9Cycles>(WindowId::Cycles);
     form.SetSubjectTitle();
-    if (fromMainMenu) form.ShowCentralDate();
+    // On every path, so that the date shown is the one the plots are drawn around.
+    form.ShowCentralDate();
     windows.Move(from, WindowId::Cycles);
     form.Form_Activate();
 }

@@ -16,6 +16,7 @@
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/windows.h"
+#include "surface/accessibility.h"
 #include "surface/dialogs.h"
 #include "surface/export_menu.h"
 #include "surface/fonts.h"
@@ -41,6 +42,11 @@ surface::PictureWidget* AddDrawingArea(QWidget* client) {
     s.SetScale(0, 0, 32, 150);
     s.SetBackColour(surface::kBlack);
     s.SetForeColour(surface::kWhite);
+    surface::DescribePicture(
+        area, QStringLiteral("Gráfico del ciclo planetario"),
+        QStringLiteral("Los 31 días alrededor de la fecha central, un punto por día a la "
+                       "altura del ángulo entre los dos astros; los puntos grandes "
+                       "repiten el ángulo de la carta natal"));
     return area;
 }
 
@@ -93,7 +99,11 @@ Form9Cycles::Form9Cycles(Windows& windows) : WorkingWindow(windows, "Form9", 118
     AddCycleItems(AddMenu("mnuSol", "&Sol"), kSunItems.begin(), kSunItems.end());
     AddCycleItems(AddMenu("mnuLuna", "&Luna"), kMoonItems.begin(), kMoonItems.end());
     AddMenuItem("mnuVolver", QStringLiteral("&Volver"), [this] { mnuVolver_Click(); });
-    surface::AddExportMenu(this, QString(), [this] { return surface::ExportList{&picture_->Surface()}; });
+    surface::AddExportMenu(
+        this, QString(), [this] { return surface::ExportList{&picture_->Surface()}; },
+        [this] {
+            return surface::ExportNotes{plotNotes_, {}};
+        });
 }
 
 // Opening one of these menus redraws the grid over what is shown, as it always did.
@@ -160,7 +170,9 @@ void Form9Cycles::reticula() {
 }
 
 void Form9Cycles::PlotItem(const CycleItem& item) {
-    if (ciclo(item.a, item.b, item.mode)) label1_->setText(QString::fromUtf8(item.title));
+    if (!ciclo(item.a, item.b, item.mode)) return;
+    label1_->setText(QString::fromUtf8(item.title));
+    plotNotes_ = QStringList{label1_->text(), QStringLiteral("Fecha central: ") + label2_->text()};
 }
 
 void Form9Cycles::Form_Activate() {
@@ -183,6 +195,7 @@ void Form9Cycles::mnuFecha_Click() {
     AssignFixed(windows_.State().program.EntryDate, typed);
     ShowCentralDate();
     picture_->Surface().Clear();
+    plotNotes_.clear();
     reticula();
     label1_->clear();
 }
@@ -198,6 +211,8 @@ void Form9Cycles::mnuCoincidencias_Click() {
     text1_->repaint();
     for (const cp::Text& line : lines)
         AppendReportLine(ToQt(line));
+    // Grown line by line at its end, the report is then read from its first line.
+    text1_->moveCursor(QTextCursor::Start);
 }
 
 // The report grows on the screen one line at a time.

@@ -3,6 +3,7 @@
 // that repeat natal ones.
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
 
 #include "orvanel/cycles/cycle_items.h"
@@ -51,6 +52,9 @@ class Form9Cycles : public WorkingWindow {
     QLabel* label1_;
     QLabel* label2_;
     QPlainTextEdit* text1_;
+    // What the plot on the picture is: its title and the central date it was drawn around, as the
+    // labels said then (a later "Hoy" changes the date label but keeps the plot).
+    QStringList plotNotes_;
 };
 
 }  // namespace orvanel

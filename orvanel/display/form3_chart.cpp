@@ -32,7 +32,11 @@ QFont Astrol(double points) {
 Form3Chart::Form3Chart(Windows& windows) : WorkingWindow(windows, "Form3", 11880, 8310) {
     setWindowTitle(QStringLiteral("Carta Astral"));
     QWidget* client = Client();
-    picture_ = AddWheelPicture(client, {0, -15, kChartPictureTwips, kChartPictureTwips}, kChartGlyphPoints);
+    picture_ =
+        AddWheelPicture(client, {0, -15, kChartPictureTwips, kChartPictureTwips}, kChartGlyphPoints,
+                        QStringLiteral("Rueda de la carta astral"),
+                        QStringLiteral("Los signos, las casas y los planetas del sujeto con las líneas de "
+                                       "sus aspectos; un clic pone allí un Ascendente nuevo"));
     picture_->setToolTip(QStringLiteral("Nuevo ascendente"));
     connect(picture_, &surface::PictureWidget::mouseDown, this,
             [this](int button, double x, double y) { Picture1_MouseDown(button, x, y); });

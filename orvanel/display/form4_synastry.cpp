@@ -57,7 +57,9 @@ Form4Synastry::Form4Synastry(Windows& windows) : WorkingWindow(windows, "Form4",
     setWindowTitle(QStringLiteral("Form4"));
     QWidget* client = Client();
     picture_ = AddWheelPicture(client, {1800, 0, kSynastryPictureTwips, kSynastryPictureTwips},
-                               kSynastryGlyphPoints);
+                               kSynastryGlyphPoints, QStringLiteral("Rueda de la sinastría"),
+                               QStringLiteral("La carta de un sujeto dentro, y alrededor los planetas y las "
+                                              "casas del otro"));
 
     const auto column = [&](const ColumnDesign& d, QLabel*& heading, QLabel*& points, QLabel*& houses) {
         heading = AddLabel(client, d.heading, QStringLiteral("Planetas"), d.headingTwips, Sans(), kPaleYellow,

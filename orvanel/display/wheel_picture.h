@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -11,7 +12,9 @@ class PictureWidget;
 
 namespace orvanel {
 
-// `Picture1` of `parent`, at its design geometry in twips, printing in Astrol of `astrolPoints`.
-surface::PictureWidget* AddWheelPicture(QWidget* parent, QRect twips, double astrolPoints);
+// `Picture1` of `parent`, at its design geometry in twips, printing in Astrol of `astrolPoints`; `name`
+// and `description` are what screen readers say of it.
+surface::PictureWidget* AddWheelPicture(QWidget* parent, QRect twips, double astrolPoints,
+                                        const QString& name, const QString& description);
 
 }  // namespace orvanel

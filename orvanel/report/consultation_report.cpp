@@ -62,7 +62,7 @@ cp::Text DefaultSubjectName(std::int16_t slot) {
 }
 
 cp::Text BirthMoment(const ChartSlot& chart) {
-    const cp::Text time = cp::TrimBlanks(chart.timeText);
+    const cp::Text time = cp::TrimBlanks(chart.typed.time);
     if (time.empty()) return chart.dateText;
     return chart.dateText + U" a las " + cp::Mid(time, 1, 2) + U"h." + cp::Mid(time, 4, 2) + U"m.";
 }

@@ -1,8 +1,8 @@
-// The prompts of the date entry and the computation on confirmation.
+// The prompts of the date entry; the confirmed entry is computed by ConfirmEntry.
 #include "orvanel/shell/date_entry.h"
 
-#include "orvanel/astro/chart.h"
-#include "orvanel/astro/ephemeris.h"
+#include "conceptplane/numeric.h"
+#include "orvanel/shell/entry_confirmation.h"
 #include "orvanel/shell/fault_guard.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/shell/session.h"
@@ -20,53 +20,47 @@ cp::Text Ask(const char* prompt, const char* defaultText) {
                                                QString::fromUtf8(defaultText)));
 }
 
-void Tell(const char* text, const QString& caption) {
-    surface::UseDialogs().Message(QString::fromUtf8(text), caption, surface::Buttons::Ok);
-}
-
-// Steps 2 to 4: today's date for "0" or "aaaa", else the month and the day as typed.
-cp::Text AskEntryDate(QDate today) {
+// Steps 2 to 4: today's date for "0" or "aaaa", else the month and the day as typed. Today's date is
+// kept as the fields it gives, so that the entry repeated later gives that day, not another.
+EntryTexts AskDate(QDate today) {
     const cp::Text year = Ask("introducir año ", "aaaa");
-    if (year == U"0" || year == U"aaaa") return TodayEntryDate(today);
+    if (year == U"0" || year == U"aaaa") {
+        const cp::Text date = TodayEntryDate(today);
+        return {cp::Mid(date, 1, 4), cp::Mid(date, 5, 2), cp::Mid(date, 7, 2), {}};
+    }
     const cp::Text month = Ask("introducir mes ", "mm");
     const cp::Text day = Ask("introducir día ", "dd");
-    return TypedEntryDate(year, month, day);
-}
-
-// The positions and the whole chart of the moment, into a copy first so that a fault anywhere
-// leaves the program state as it was.
-void ComputeEntry(Session& session, const EntryMoment& m, const cp::Text& time) {
-    Program trial = session.program;
-    trial.EntryTimeText = time;
-    AssignFixed(trial.EphemerisBuffer,
-                ComputeEphemeris(trial, session.ephemeris, m.year, m.month, m.day, m.hour, m.minute));
-    RecomputeChart(trial);
-    session.program = std::move(trial);
+    return {year, month, day, {}};
 }
 
 }  // namespace
 
-void EnterDate(Session& session, QDate today) {
-    const cp::Text typed = Ask("Número del sujeto (1 ó 2)", "");
-    if (cp::TrimBlanks(typed).empty()) return;
-    const auto subject = SubjectNumber(typed);
-    if (!subject) return Tell("Número de sujeto no válido", kPromptTitle);
+cp::Text TodayEntryDate(QDate today) {
+    const int year = 2000 + today.year() % 100;
+    return cp::FromInt(year) + cp::FormatZeros(today.month(), 2) + cp::FormatZeros(today.day(), 2);
+}
 
+void EnterDate(Session& session, QDate today) {
+    const cp::Text number = Ask("Número del sujeto (1 ó 2)", "");
+    if (cp::TrimBlanks(number).empty()) return;
+    const auto subject = SubjectNumber(number);
+    if (!subject) {
+        surface::UseDialogs().Message(QStringLiteral("Número de sujeto no válido"), kPromptTitle,
+                                      surface::Buttons::Ok);
+        return;
+    }
     Program& p = session.program;
-    p.CurrentSubject = *subject;
-    AssignFixed(p.EntryDate, AskEntryDate(today));
-    AssignFixed(p.EntryDateText, EntryDateTextOf(p.EntryDate));
+    EntryTexts typed = AskDate(today);
+    BeginEntry(p, *subject, TypedEntryDate(typed.year, typed.month, typed.day));
     const cp::Text hour = Ask("introducir hora ", "hh");
     const cp::Text minute = Ask("introducir minuto ", "mm");
-    const cp::Text time = hour + U"." + minute;
+    typed.time = hour + U"." + minute;
 
-    const QString question = ToQt(ConfirmationText(p.EntryDate, time));
+    const QString question = ToQt(ConfirmationText(p.EntryDate, typed.time));
     if (surface::UseDialogs().Message(question, kConfirmCaption, surface::Buttons::YesNo) !=
         surface::Answer::Yes)
         return;
-    const auto moment = MomentOf(p.EntryDate, time);
-    if (!moment) return Tell("Fecha no válida", kConfirmCaption);
-    RunGuarded(kConfirmCaption, [&] { ComputeEntry(session, *moment, time); });
+    RunGuarded(kConfirmCaption, [&] { ConfirmEntry(p, session.ephemeris, typed); });
 }
 
 }  // namespace orvanel

@@ -46,7 +46,12 @@ Form2MainMenu::Form2MainMenu(Windows& windows) : windows_(windows) {
           [this] { Label4_Click(); });
     entry("Label2", "Salir del programa", {5333, 7650, 1215, 750}, Sans(13.5), kPaleYellow,
           QColor(255, 0, 255), [this] { windows_.EndProgram(); });
-    // The cycles window is reached from here once it is installed.
+    // The register of subjects, beside the date entry; and the cycles window. Each is reached from
+    // here once it is installed.
+    if (windows_.HasOpener(WindowId::Subjects)) {
+        entry("Label13", "Sujetos guardados", {1762, 660, 1290, 615}, Sans(12, true), QColor(192, 192, 255),
+              kPaleYellow, [this] { windows_.Open(WindowId::Subjects, WindowId::MainMenu); });
+    }
     if (windows_.HasOpener(WindowId::Cycles)) {
         entry("Label5", "Ciclos planetarios", {4590, 6000, 2700, 450}, Sans(13.5), kCyan, kPaleYellow,
               [this] { windows_.Open(WindowId::Cycles, WindowId::MainMenu); });

@@ -1,6 +1,7 @@
 #include "orvanel/shell/form_controls.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 
 #include "surface/choice_list.h"
 #include "surface/twips.h"
+#include "surface/whole_items.h"
 
 namespace orvanel {
 
@@ -76,6 +78,7 @@ surface::ChoiceList* AddList(QWidget* parent, const char* name, QRect twips, con
     list->setFrameShape(QFrame::Box);
     list->setUniformItemSizes(true);
     surface::PlaceTwips(list, twips.left(), twips.top(), twips.width(), twips.height());
+    surface::KeepItemsWhole(list);
     return list;
 }
 
@@ -83,6 +86,31 @@ void FillList(QListWidget* list, const std::vector<cp::Text>& items) {
     list->clear();
     for (const cp::Text& item : items)
         list->addItem(ToQt(item));
+}
+
+namespace {
+
+// Watches the leader's own visibility (not a window's being hidden around it).
+class VisibilityFollower : public QObject {
+  public:
+    VisibilityFollower(QWidget* follower, QWidget* leader) : QObject(leader), follower_(follower) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent) follower_->show();
+        if (event->type() == QEvent::HideToParent) follower_->hide();
+        return false;
+    }
+
+  private:
+    QWidget* follower_;
+};
+
+}  // namespace
+
+void ShowAndHideWith(QWidget* follower, QWidget* leader) {
+    follower->setVisible(!leader->isHidden());
+    leader->installEventFilter(new VisibilityFollower(follower, leader));
 }
 
 QAction* AddMenuItem(QMenuBar* bar, const char* name, const QString& caption) {

@@ -40,11 +40,16 @@ void SetForeColour(QWidget* widget, QColor colour);
 void SetBackColour(QWidget* widget, QColor colour);
 QColor ForeColour(const QWidget* widget);
 
-// A list box: plain-text items in the design font and colours; it tells only of a person's choices.
+// A list box: plain-text items in the design font and colours, each shown whole; it tells only of a
+// person's choices.
 surface::ChoiceList* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font, QColor fore,
                              QColor back);
 // Replaces the items of a list.
 void FillList(QListWidget* list, const std::vector<cp::Text>& items);
+
+// `follower` (a heading) is shown and hidden whenever `leader` (its list) is, so that it never
+// stands over an empty place.
+void ShowAndHideWith(QWidget* follower, QWidget* leader);
 
 // A top-level menu item that acts when it is chosen (no submenu).
 QAction* AddMenuItem(QMenuBar* bar, const char* name, const QString& caption);

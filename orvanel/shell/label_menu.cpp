@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "orvanel/shell/form_controls.h"
+#include "surface/accessibility.h"
 
 namespace orvanel {
 
@@ -22,6 +23,7 @@ void LabelMenu::Add(QLabel* label, QColor rest, std::optional<QColor> hover, std
     label->installEventFilter(this);
     SetForeColour(label, rest);
     if (hover && onClick) label->setFocusPolicy(Qt::TabFocus);
+    if (onClick) surface::ExposeAs(label, QAccessible::Button);  // it acts as a button does
     entries_.push_back(Entry{label, rest, hover, std::move(onClick)});
     OrderTabs();
 }

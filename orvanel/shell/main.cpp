@@ -11,6 +11,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's data folder (the register of subjects) is named for the program, as orvanel-calc names it.
+    QApplication::setApplicationName(QStringLiteral("orvanel"));
     // Closing a window ends the program only where the windows say so.
     QApplication::setQuitOnLastWindowClosed(false);
     surface::LoadFonts();

@@ -24,14 +24,13 @@ struct Program {
     cp::Text EntryDateText = cp::Text(20, U' ');    // dd / mm / yyyy
     cp::Text EphemerisBuffer = cp::Text(48, U' ');  // the 48-character positions text
     cp::Text AscendantBuffer = cp::Text(3, U' ');   // the Ascendant as three digits
-    // The clock time of the last confirmed entry as typed (hour "." minute), kept for reports.
-    cp::Text EntryTimeText;
     // The record count of gente.txt, taken at start; 32 bits, so that a huge file cannot overflow it.
     std::int32_t SubjectFileCount = 0;
     // The chart layer of the vectors windows: draw the chart vectors, and the point glyphs.
     bool ChartVectorsShown = false;
     bool GlyphsShown = false;
     std::array<ChartSlot, kSlotCount> ChartPositions{};
+    friend bool operator==(const Program&, const Program&) = default;
 };
 
 // Slot s of ChartPositions; a slot number outside 0..12 throws cp::Fault ("Número de sujeto no válido")

@@ -2,7 +2,6 @@
 # windows, the start-up and the date entry; and the program itself.
 target_sources(orvanel_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/date_entry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/date_entry_texts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fault_guard.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form1_splash.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form2_main_menu.cpp

@@ -17,7 +17,8 @@ class Form2MainMenu;
 class Form3Chart;
 class Form4Synastry;
 
-// The window numbers of the designs, which ReturnWindow also uses (2, 3, 4).
+// The window numbers of the designs, which ReturnWindow also uses (2, 3, 4); the register's window,
+// which no design has, takes the next free number.
 enum class WindowId {
     Splash = 1,
     MainMenu = 2,
@@ -25,7 +26,8 @@ enum class WindowId {
     Synastry = 4,
     Vectors = 7,
     VectorsTwo = 8,
-    Cycles = 9
+    Cycles = 9,
+    Subjects = 10
 };
 
 class Windows {
@@ -71,7 +73,8 @@ class Windows {
     void ShowSynastry(WindowId from);
 
     // The entries of windows that later parts add (Vectors: the chart window's mnuVectores;
-    // VectorsTwo: the synastry window's mnuVectoresdos; Cycles: the main menu and synastry entries).
+    // VectorsTwo: the synastry window's mnuVectoresdos; Cycles: the main menu and synastry entries;
+    // Subjects: the main menu's "Sujetos guardados").
     // Until an opener is set for a window, its entries do nothing.
     void SetOpener(WindowId id, Opener opener);
     bool HasOpener(WindowId id) const { return openers_.count(id) != 0; }

@@ -26,6 +26,7 @@ namespace {
 
 const QString kWindowCaption = QStringLiteral("Vectores");
 const QString kSunNote = QStringLiteral("El Sol no tiene término propio: solo su posición");
+const QString kAnalysisCaption = QStringLiteral("Analizar vectores");
 const QColor kPale(255, 255, 192);
 
 struct ModeDesign {
@@ -194,7 +195,7 @@ void Form7Vectors::mnuAnalizar_Click() {
 void Form7Vectors::ListaPlanetas_Click(const QString& glyph) {
     const std::int32_t k = BodyOfGlyph(FromQt(glyph));
     if (!RunGuarded(kWindowCaption, [&] { plane_.Analyse(picture1_->Surface(), k); })) return;
-    label1_->setText(k == kSun ? kSunNote : modeCaption_);
+    label1_->setText(k == kSun ? kSunNote : kAnalysisCaption);
 }
 
 void Form7Vectors::Command3_Click() {
@@ -212,6 +213,7 @@ void Form7Vectors::Command2_Click() {
 void Form7Vectors::Picture1_MouseDown(int button, double x, double y) {
     // The point pressed is the point under the mouse, even when no move came before the press.
     Picture1_MouseMove(x, y);
+    label1_->setText(modeCaption_);  // the click acts in the mode chosen, even after an analysis
     RunGuarded(Caption(), [&] {
         cp::PlaneTarget target = plane_.Target(picture1_->Surface());
         if (button == 1) ShowAddPointOutcome(plane_.workspace.AddPoint(target), Caption(), list1_);

@@ -58,8 +58,8 @@ class Form7Vectors : public WorkingWindow {
     surface::ChoiceList* list4_ = nullptr;
     QListWidget* list5_ = nullptr;
     surface::ChoiceList* listaPlanetas_ = nullptr;
-    // The caption of the mode last chosen here, which the mode label shows again after a body's
-    // analysis replaced it with the Sun's note.
+    // The caption of the mode last chosen here, which the mode label shows again when the plane is
+    // clicked after a body's analysis ("Analizar vectores", or the Sun's note).
     QString modeCaption_;
 };
 

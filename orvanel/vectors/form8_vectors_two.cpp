@@ -57,12 +57,14 @@ void Form8VectorsTwo::BuildControls() {
     const QFont sans = Font("MS Sans Serif", 8.25);
     for (int i = 0; i < 2; ++i) {
         const PlaneDesign& d = kPlanes[i];
-        AddLabel(client, d.subjectLabel, QString::fromUtf8(d.subjectCaption), {d.left, 45, 1140, 270}, sans,
-                 QColor(255, 255, 128), Align::Left);
+        subjectLabels_[i] = AddLabel(client, d.subjectLabel, QString::fromUtf8(d.subjectCaption),
+                                     {d.left, 45, 1140, 270}, sans, QColor(255, 255, 128), Align::Left);
         titles_[i] = AddLabel(client, d.titleLabel, QString(), {d.left + 1200, 45, 3600, 270}, sans,
                               Qt::white, Align::Left);
         pictures_[i] =
             AddPlanePicture(client, d.picture, {d.left, 360, kPlaneSize, kPlaneSize}, kTwoPlanesGlyphPoints);
+        pictures_[i]->setAccessibleName(QStringLiteral("Plantilla de conceptos del ") +
+                                        QString::fromUtf8(d.subjectCaption).toLower());
         const int plane = i + 1;
         connect(pictures_[i], &surface::PictureWidget::mouseDown, this,
                 [this, plane](int button, double x, double y) { Picture_MouseDown(plane, button, x, y); });
@@ -79,9 +81,11 @@ void Form8VectorsTwo::BuildControls() {
 
     list3_ = AddList(client, "List3", {60, 5580, 1800, 2670}, Font("Astrol", 12), Qt::white, Qt::black);
     list4_ = AddList(client, "List4", {7980, 5580, 1800, 2670}, Font("Astrol", 12), Qt::white, Qt::black);
-    AddLabel(client, "Label5", QStringLiteral("    Aspectos cruzados                 1º          2º"),
-             {1980, 5580, 5880, 270}, sans, kPale, Align::Left);
+    QLabel* label5 =
+        AddLabel(client, "Label5", QStringLiteral("    Aspectos cruzados                 1º          2º"),
+                 {1980, 5580, 5880, 270}, sans, kPale, Align::Left);
     list2_ = AddList(client, "List2", {1980, 5880, 5880, 2370}, Font("Astrol", 15.75), Qt::white, Qt::black);
+    ShowAndHideWith(label5, list2_);
     list1_ = AddList(client, "List1", {1980, 5880, 5880, 2370}, Font("Courier", 9.75), Qt::black, Qt::white);
     list1_->hide();
     connect(list1_, &surface::ChoiceList::chosen, this, [this] {
@@ -103,10 +107,23 @@ void Form8VectorsTwo::BuildMenus() {
     });
     AddMenuItem("mnuOpciones", QStringLiteral("            &Individuos y opciones"),
                 [this] { windows_.ShowMainMenu(WindowId::VectorsTwo); });
-    QMenu* exportMenu = surface::AddExportMenu(this, QStringLiteral("            "), [this] {
-        return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
-    });
+    QMenu* exportMenu = surface::AddExportMenu(
+        this, QStringLiteral("            "),
+        [this] {
+            return surface::ExportList{&pictures_[0]->Surface(), &pictures_[1]->Surface()};
+        },
+        [this] {
+            return surface::ExportNotes{{SubjectsNote()}, {}};
+        });
     AddSynastryReportCommands(exportMenu, windows_.State());
+}
+
+// The subjects of the two planes as their labels name them, left to right.
+QString Form8VectorsTwo::SubjectsNote() const {
+    QStringList subjects;
+    for (int i = 0; i < 2; ++i)
+        subjects << subjectLabels_[i]->text() + QStringLiteral(": ") + titles_[i]->text();
+    return subjects.join(QStringLiteral("        "));
 }
 
 surface::PictureWidget* Form8VectorsTwo::PictureOf(int plane) const {

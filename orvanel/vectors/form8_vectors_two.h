@@ -48,11 +48,13 @@ class Form8VectorsTwo : public WorkingWindow {
     void StartSeries(cp::PlaneMode mode, const QString& caption);
     // CurrentSubject 1 and Picture1 drawn, then CurrentSubject 2 and Picture2.
     void RedrawBoth();
+    QString SubjectsNote() const;
 
     PlaneSession& plane_;
     surface::PictureWidget* pictures_[2]{};
     surface::PictureWidget* picture3_ = nullptr;
-    QLabel* readouts_[2][2]{};  // per plane: angle, radius
+    QLabel* readouts_[2][2]{};    // per plane: angle, radius
+    QLabel* subjectLabels_[2]{};  // "Sujeto 1º", "Sujeto 2º"
     QLabel* titles_[2]{};
     surface::ChoiceList* list1_ = nullptr;
     QListWidget* list2_ = nullptr;

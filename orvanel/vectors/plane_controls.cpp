@@ -8,6 +8,7 @@
 #include "conceptplane/zoom_box.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/vectors/chart_layer.h"
+#include "surface/accessibility.h"
 #include "surface/dialogs.h"
 #include "surface/fonts.h"
 #include "surface/picture_widget.h"
@@ -30,6 +31,10 @@ surface::PictureWidget* AddPicture(QWidget* parent, const char* name, QRect twip
 surface::PictureWidget* AddPlanePicture(QWidget* parent, const char* name, QRect twips, double astrolPoints) {
     surface::PictureWidget* picture = AddPicture(parent, name, twips, cp::kTemplateScale);
     SetUpPlaneSurface(picture->Surface(), astrolPoints);
+    surface::DescribePicture(
+        picture, QStringLiteral("Plantilla de conceptos"),
+        QStringLiteral("El plano circular de los conceptos con los vectores de la carta: "
+                       "el clic izquierdo añade un punto y el derecho muestra el resultado"));
     return picture;
 }
 
@@ -39,6 +44,8 @@ surface::PictureWidget* AddZoomBox(QWidget* parent, const char* name, QRect twip
     s.SetBackColour(cp::kPlaneFore);
     s.SetForeColour(surface::kBlack);
     s.SetFont(surface::Font{"MS Sans Serif", 8, false, false});
+    surface::DescribePicture(box, QStringLiteral("Recuadro de ampliación"),
+                             QStringLiteral("Los conceptos alrededor del punto que señala el ratón"));
     return box;
 }
 

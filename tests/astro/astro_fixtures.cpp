@@ -1,18 +1,10 @@
 #include "astro_fixtures.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <random>
 
-#include "conceptplane/text.h"
 #include "tools/generators/orbit_table_writer.h"
 
 namespace astro_test {
-
-std::string IdentityOrbitBytes() {
-    return orvanel::WriteOrbitTable(ZeroElements());
-}
 
 orvanel::ElementTable ZeroElements() {
     return orvanel::ElementTable();
@@ -31,62 +23,14 @@ std::string ElementBytes(const orvanel::ElementTable& table) {
     return out;
 }
 
-orvanel::EphemerisData DataOf(const orvanel::ElementTable& elements, const std::string& orbitBytes) {
-    return {std::make_shared<const orvanel::ElementTable>(elements),
-            std::make_shared<const orvanel::OrbitTable>(orvanel::OrbitTable::FromBytes(orbitBytes))};
+std::string IdentityOrbitBytes() {
+    return orvanel::WriteOrbitTable(ZeroElements());
 }
 
-TempFolder::TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("orvanel-astro-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string SourceData(const std::string& name) {
-    return std::string(ORVANEL_SOURCE_DIR) + "/data/" + name;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-cp::Text PositionsText(const std::vector<int>& longitudes) {
-    cp::Text text;
-    for (std::size_t k = 0; k < longitudes.size(); ++k) {
-        char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "%03d", longitudes[k]);
-        text += cp::FromUtf8(buffer) + (k == 11 ? U"!" : U"¡");
-    }
-    return text;
-}
-
-cp::ConceptTable ConceptsOf(const std::vector<Concept>& concepts) {
-    std::string bytes;
-    for (const Concept& c : concepts) {
-        cp::ConceptRecord r;
-        r.reference = c.name;
-        r.name = c.name;
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.4f", c.degrees);
-        r.degrees = cp::FromUtf8(buffer);
-        std::snprintf(buffer, sizeof buffer, "%.4f", c.radius);
-        r.radius = cp::FromUtf8(buffer);
-        r.x = U"0";
-        r.y = U"0";
-        bytes += cp::EncodeConceptRecord(r);
-    }
-    return cp::ConceptTable::FromBytes(bytes);
+orvanel::EphemerisData DataOf(const orvanel::ElementTable& elements) {
+    return {
+        std::make_shared<const orvanel::ElementTable>(elements),
+        std::make_shared<const orvanel::OrbitTable>(orvanel::OrbitTable::FromBytes(IdentityOrbitBytes()))};
 }
 
 }  // namespace astro_test

@@ -3,6 +3,7 @@
 
 #include "astro_fixtures.h"
 #include "conceptplane/faults.h"
+#include "conceptplane/numeric.h"
 #include "orvanel/astro/chart.h"
 
 using namespace orvanel;
@@ -15,14 +16,11 @@ std::vector<int> CuspsOf(int ascendant) {
     return std::vector<int>(c.begin() + 1, c.end());
 }
 
-Program Entered(const char* entryDate, const char* ascendant) {
+// Subject 1 entered on 5 December 2001 at 14:30.
+Program Entered() {
     Program p;
-    p.CurrentSubject = 1;
-    AssignFixed(p.EntryDate, cp::FromUtf8(entryDate));
-    AssignFixed(p.EntryDateText, cp::Mid(p.EntryDate, 7, 2) + U" / " + cp::Mid(p.EntryDate, 5, 2) + U" / " +
-                                     cp::Mid(p.EntryDate, 1, 4));
-    p.EphemerisBuffer = PositionsText({253, 133, 254, 244, 328, 104, 71, 321, 307, 255, 342, 88});
-    AssignFixed(p.AscendantBuffer, cp::FromUtf8(ascendant));
+    EphemerisFiles files(ShippedData());
+    EnterComputed(p, files, 1, {2001, 12, 5, 14, 30});
     return p;
 }
 
@@ -34,6 +32,7 @@ TEST(HouseCusps, EqualRightAscensionsFromTheAscendant) {
     // House 10 of an Ascendant of 90 reads 360: cusps are not folded to 0.
     EXPECT_EQ(CuspsOf(90), (std::vector<int>{90, 118, 148, 180, 212, 242, 270, 298, 328, 360, 32, 62}));
     EXPECT_EQ(CuspsOf(360), (std::vector<int>{360, 32, 62, 90, 118, 148, 180, 212, 242, 270, 298, 328}));
+    // Every Ascendant: cusp 1 is the Ascendant, and opposite cusps stand 180 apart up to a degree.
     for (int a = 0; a <= 360; ++a) {
         const std::vector<int> c = CuspsOf(a);
         EXPECT_EQ(c[0] % 360, a % 360) << a;
@@ -45,33 +44,32 @@ TEST(HouseCusps, EqualRightAscensionsFromTheAscendant) {
 }
 
 TEST(RecomputeChart, ANewEntryFillsTheSlot) {
-    Program p = Entered("20011205", "020");
-    RecomputeChart(p);
+    Program p = Entered();
     const ChartSlot& s = p.ChartPositions[1];
+    const auto ascendant = static_cast<std::int16_t>(cp::NumericValue(p.AscendantBuffer));
     EXPECT_EQ(s.title, U"05 / 12 / 2001");
     EXPECT_EQ(s.ephemerisText, p.EphemerisBuffer);
-    EXPECT_EQ(s.houseCusp, HouseCusps(20));
-    EXPECT_EQ(s.longitude[1], 253);
-    EXPECT_EQ(s.longitude[13], 20);
+    EXPECT_EQ(s.houseCusp, HouseCusps(ascendant));
+    EXPECT_EQ(s.longitude[13], ascendant);
     EXPECT_GT(s.aspectCount, 0);
     EXPECT_EQ(p.ChartPositions[2].aspectCount, 0) << "other slots untouched";
     // A date typed with a one-digit month keeps its shifted fields.
-    Program shifted = Entered("1965703", "100");
-    RecomputeChart(shifted);
-    EXPECT_EQ(shifted.ChartPositions[1].dateText, U"3  / 70 / 1965");
-    EXPECT_EQ(shifted.ChartPositions[1].title, U"3  / 70 / 1965");
+    AssignFixed(p.EntryDate, U"1965703");
+    AssignFixed(p.EntryDateText, U"1965703");
+    RecomputeChart(p);
+    EXPECT_EQ(s.dateText, U"3  / 70 / 1965");
+    EXPECT_EQ(s.title, U"1965703");
 }
 
 TEST(RecomputeChart, TheOverrideChangesOnlyTheAscendantAndIsConsumed) {
-    Program p = Entered("20011205", "020");
-    RecomputeChart(p);
+    Program p = Entered();
     const ChartSlot before = p.ChartPositions[1];
     p.EphemerisBuffer = PositionsText({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});  // must not be taken
-    p.AscendantOverride = 1090;
+    p.AscendantOverride = 1000;  // an Ascendant of 0 picked on the chart
     RecomputeChart(p);
     const ChartSlot& s = p.ChartPositions[1];
     EXPECT_EQ(p.AscendantOverride, 0);
-    EXPECT_EQ(s.houseCusp, HouseCusps(90));
+    EXPECT_EQ(s.houseCusp, HouseCusps(0));
     EXPECT_EQ(s.title, before.title);
     EXPECT_EQ(s.ephemerisText, before.ephemerisText);
     EXPECT_EQ(s.longitude[1], before.longitude[1]);
@@ -80,12 +78,13 @@ TEST(RecomputeChart, TheOverrideChangesOnlyTheAscendantAndIsConsumed) {
 }
 
 TEST(RecomputeChart, An360AscendantBufferAndRefusedSlots) {
-    Program p = Entered("20240320", "360");
+    Program p = Entered();
+    AssignFixed(p.AscendantBuffer, U"360");
     RecomputeChart(p);
     EXPECT_EQ(p.ChartPositions[1].houseCusp, HouseCusps(360));
     // A slot number outside 0..12, or a synastry base that names none: refused, nothing changed.
     for (auto [subject, base] : {std::pair{13, 0}, std::pair{-1, 0}, std::pair{3, 7}}) {
-        Program q = Entered("20011205", "020");
+        Program q = p;
         q.CurrentSubject = static_cast<std::int16_t>(subject);
         q.SynastryBase = static_cast<std::int16_t>(base);
         q.AscendantOverride = 1010;

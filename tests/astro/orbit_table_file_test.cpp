@@ -12,8 +12,8 @@ using namespace orvanel;
 using namespace astro_test;
 
 TEST(OrbitTableFile, RegeneratesByteForByte) {
-    const std::string elements = ReadBytes(SourceData("efemerides.txt"));
-    const std::string committed = ReadBytes(SourceData("orbitas.txt"));
+    const std::string elements = ReadBytes(ShippedData("efemerides.txt"));
+    const std::string committed = ReadBytes(ShippedData("orbitas.txt"));
     ASSERT_FALSE(elements.empty());
     const std::string generated = WriteOrbitTable(ParseElementTable(elements));
     EXPECT_EQ(generated.size(), 28960u);
@@ -34,7 +34,7 @@ TEST(OrbitTableFile, TrueAnomaliesSolveKeplersEquation) {
         EXPECT_NEAR(TrueAnomaly(360, e), 360, 1e-9);
         EXPECT_NEAR(TrueAnomaly(180, e), 180, 1e-9);
     }
-    const OrbitTable table = OrbitTable::FromBytes(ReadBytes(SourceData("orbitas.txt")));
+    const OrbitTable table = OrbitTable::FromBytes(ReadBytes(ShippedData("orbitas.txt")));
     for (std::int16_t orbit = 1; orbit <= 10; ++orbit) {
         EXPECT_EQ(OrbitLookup(table, orbit, 0), 0) << orbit;
         // Each block runs continuously from 0 to 360: no jump at the ends.

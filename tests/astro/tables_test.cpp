@@ -8,12 +8,12 @@
 using namespace orvanel;
 
 TEST(ProgramTables, LookupsPastTheEndGiveNothingAndSlotsAreChecked) {
-    EXPECT_EQ(GlyphAt(PointGlyphs, 14), U"z");
-    EXPECT_EQ(GlyphAt(SignGlyphs, 12), U"L");
-    EXPECT_EQ(GlyphAt(SignGlyphs, 13), U"");
-    EXPECT_EQ(GlyphAt(HouseGlyphs, 0), U"");
-    EXPECT_EQ(NameAt(SignNames, 13), U"");
-    EXPECT_EQ(NameAt(AspectNames, -1), U"");
+    const std::pair<cp::Text, cp::Text> lookups[] = {
+        {GlyphAt(PointGlyphs, 14), U"z"}, {GlyphAt(SignGlyphs, 12), U"L"}, {GlyphAt(SignGlyphs, 13), U""},
+        {GlyphAt(HouseGlyphs, 0), U""},   {NameAt(SignNames, 13), U""},    {NameAt(AspectNames, -1), U""},
+    };
+    for (const auto& [got, expected] : lookups)
+        EXPECT_EQ(got, expected);
     Program p;
     EXPECT_EQ(SlotAt(p, 12).aspectCount, 0);
     EXPECT_THROW(SlotAt(p, 13), cp::Fault);

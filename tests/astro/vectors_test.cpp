@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <numeric>
 
 #include "astro_fixtures.h"
 #include "conceptplane/faults.h"
@@ -28,9 +29,7 @@ TEST(SignFold, EverySignOntoTheMiddleOfItsSector) {
         EXPECT_EQ(SignFold(static_cast<std::int16_t>(s.longitude + 29)), s.last) << s.longitude;
         EXPECT_EQ(SignFold(static_cast<std::int16_t>(s.longitude + 15)), s.middle) << s.longitude;
     }
-    EXPECT_EQ(SignFold(31), 359);
-    EXPECT_EQ(SignFold(119), 269);
-    EXPECT_EQ(SignFold(359), 211);
+    EXPECT_EQ(SignFold(31), 359);  // Tauro runs from 0 down through 359
     EXPECT_EQ(SignFold(360), SignFold(0));
     // Within a sign the result moves by one degree per degree, in one direction.
     for (int l = 0; l < 360; ++l) {
@@ -40,69 +39,59 @@ TEST(SignFold, EverySignOntoTheMiddleOfItsSector) {
     }
 }
 
-TEST(ChartVectors, TheWorkedTable) {
+namespace {
+
+// The slot of a chart with the given longitudes and Ascendant, its vectors computed.
+ChartSlot ChartOf(const std::vector<int>& longitudes, std::int16_t ascendant = 0) {
     ChartSlot slot;
-    // The Sun at 0, the Moon at 100, Mercury at 75, Mars at 15; the Ascendant at 200.
-    slot.ephemerisText = PositionsText({0, 100, 75, 0, 15, 0, 0, 0, 0, 0, 0, 0});
-    slot.ascendant = 200;
+    slot.ephemerisText = PositionsText(longitudes);
+    slot.ascendant = ascendant;
     ComputeChartVectors(slot);
-    struct Row {
-        std::size_t k;
-        int x, y, angle, radius, labelX, labelY;
-    } rows[] = {
-        {1, 1529, 883, 30, 1766, 1789, 1033},     {2, -965, -3005, 252, 3156, -1068, -3287},
-        {3, -2234, 2234, 135, 3159, -2446, 2446}, {5, 3051, 818, 15, 3159, 3341, 895},
-        {13, -1739, 307, 170, 1766, -2035, 359},
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(slot.vectorX[r.k], r.x) << r.k;
-        EXPECT_EQ(slot.vectorY[r.k], r.y) << r.k;
-        EXPECT_EQ(slot.vectorAngle[r.k], r.angle) << r.k;
-        EXPECT_EQ(slot.vectorRadius[r.k], r.radius) << r.k;
-        EXPECT_EQ(slot.labelX[r.k], r.labelX) << r.k;
-        EXPECT_EQ(slot.labelY[r.k], r.labelY) << r.k;
-    }
-    int sumX = 0, sumY = 0;
-    for (std::size_t k = 1; k <= 13; ++k)
-        sumX += slot.vectorX[k], sumY += slot.vectorY[k];
-    EXPECT_EQ(slot.vectorX[14], sumX) << "the resultant sums the rounded components";
-    EXPECT_EQ(slot.vectorY[14], sumY);
-    slot.ephemerisText = PositionsText({135, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    ComputeChartVectors(slot);
-    EXPECT_EQ(slot.vectorX[1], 457);
-    EXPECT_EQ(slot.vectorY[1], 1706);
-    EXPECT_EQ(slot.labelX[1], 535);
-    EXPECT_EQ(slot.labelY[1], 1996);
+    return slot;
 }
 
-TEST(ChartVectors, LengthsFromRoundedComponents) {
-    ChartSlot slot;
-    auto sunRadius = [&](int longitude) {
-        slot.ephemerisText = PositionsText({longitude, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-        ComputeChartVectors(slot);
-        return slot.vectorRadius[1];
-    };
-    EXPECT_EQ(sunRadius(3), 1767);    // SignFold 27
-    EXPECT_EQ(sunRadius(249), 1765);  // SignFold 39
-    EXPECT_EQ(sunRadius(15), 1766);
-    // A body in the middle of its own direction's sign adds both terms in one line: 1766 + 1393.
-    struct Own {
+}  // namespace
+
+TEST(ChartVectors, TheWorkedTable) {
+    // The Sun at 0, the Moon at 100, Mercury at 75, Mars at 15, the Ascendant at 200; then the Sun at 135.
+    const ChartSlot worked = ChartOf({0, 100, 75, 0, 15, 0, 0, 0, 0, 0, 0, 0}, 200);
+    const ChartSlot other = ChartOf({135, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const struct {
+        const ChartSlot& slot;
         std::size_t k;
-        int longitude;
-    } own[] = {{2, 105}, {3, 75},  {4, 195}, {5, 15},   {6, 255},
-               {7, 285}, {8, 315}, {9, 345}, {10, 225}, {12, 105}};
-    for (const auto& o : own) {
-        std::vector<int> l(12, 0);
-        l[o.k - 1] = o.longitude;
-        slot.ephemerisText = PositionsText(l);
-        ComputeChartVectors(slot);
-        EXPECT_NEAR(slot.vectorRadius[o.k], 3159, 1) << o.k;
+        std::array<int, 6> xyAngleRadiusLabel;
+    } rows[] = {{worked, 1, {1529, 883, 30, 1766, 1789, 1033}},
+                {worked, 2, {-965, -3005, 252, 3156, -1068, -3287}},
+                {worked, 3, {-2234, 2234, 135, 3159, -2446, 2446}},
+                {worked, 5, {3051, 818, 15, 3159, 3341, 895}},
+                {worked, 13, {-1739, 307, 170, 1766, -2035, 359}},
+                {other, 1, {457, 1706, 75, 1766, 535, 1996}}};
+    for (const auto& r : rows) {
+        const ChartSlot& s = r.slot;
+        EXPECT_EQ((std::array<int, 6>{s.vectorX[r.k], s.vectorY[r.k], s.vectorAngle[r.k], s.vectorRadius[r.k],
+                                      s.labelX[r.k], s.labelY[r.k]}),
+                  r.xyAngleRadiusLabel)
+            << r.k;
     }
+    // The resultant sums the rounded components.
+    EXPECT_EQ(worked.vectorX[14],
+              std::accumulate(worked.vectorX.begin() + 1, worked.vectorX.begin() + 14, 0));
+    EXPECT_EQ(worked.vectorY[14],
+              std::accumulate(worked.vectorY.begin() + 1, worked.vectorY.begin() + 14, 0));
+}
+
+// The Sun's sign term alone is 1766 long up to the rounding of its components; a body in the middle of
+// its own direction's sign adds both terms in one line, 1766 + 1393.
+TEST(ChartVectors, LengthsFromRoundedComponents) {
+    const ChartSlot own = ChartOf({3, 105, 75, 195, 15, 255, 285, 315, 345, 225, 0, 105});
+    EXPECT_EQ(own.vectorRadius[1], 1767);  // SignFold 27
+    for (const std::size_t k : {2, 3, 4, 5, 6, 7, 8, 9, 10, 12})
+        EXPECT_EQ(own.vectorRadius[k], 3159) << k;
+    EXPECT_EQ(ChartOf({249, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}).vectorRadius[1], 1765);  // SignFold 39
     // The "360" of a longitude rounded up is read as 360, placed like 0.
-    slot.ephemerisText = PositionsText({360, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    ComputeChartVectors(slot);
-    EXPECT_EQ(slot.longitude[1], 360);
-    EXPECT_EQ(slot.vectorX[1], 1529);
+    const ChartSlot rounded = ChartOf({360, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(rounded.longitude[1], 360);
+    EXPECT_EQ(rounded.vectorX[1], 1529);
     Program p;
     p.CurrentSubject = 14;
     EXPECT_THROW(ComputeChartVectors(p), cp::Fault);
@@ -112,34 +101,24 @@ TEST(ChartVectors, LengthsFromRoundedComponents) {
 }
 
 TEST(NearestConcept, WithinEightDegreesTheNearestRadiusWins) {
-    // Degrees and Radius as the file holds them.
-    const auto table = [](std::initializer_list<std::array<const char32_t*, 3>> records) {
-        std::string bytes;
-        for (const auto& [name, degrees, radius] : records) {
-            cp::ConceptRecord r;
-            r.name = name, r.degrees = degrees, r.radius = radius;
-            bytes += cp::EncodeConceptRecord(r);
-        }
-        return cp::ConceptTable::FromBytes(bytes);
-    };
-    const cp::ConceptTable concepts = table({
-        {U"Lejos", U"50", U"1000"},
-        {U"Casi", U"107.9", U"1500"},
-        {U"Borde", U"108", U"1000"},
-        {U"Primero", U"104", U"1200"},
-        {U"Segundo", U"96", U"1200"},
-        {U"Norte", U"355", U"2000"},
-        {U"Redondeado", U"107.999999999", U"1000"},  // 7.999999999 is 8 in single precision
-        {U"Cero", U"0", U"3000"},
-        {U"Vuelta", U"360", U"3000"},
-        {U"Tope", U"200", U"51000"},
-        {U"Al filo", U"354", U"4000"},
-        {U"Enorme", U"1000", U"900000"},
-        {U"Negativo", U"-355", U"800000"},
-    });
-    struct Case {
-        double angle, radius;
-        const char32_t* name;
+    const std::vector<Concept> records = {
+        {U"Lejos", 50, 1000},
+        {U"Casi", 107.9, 1500},
+        {U"Borde", 108, 1000},
+        {U"Primero", 104, 1200},
+        {U"Segundo", 96, 1200},
+        {U"Norte", 355, 2000},
+        {U"Redondeado", 107.9999999, 1000},  // 7.9999999 is 8 in single precision
+        {U"Cero", 0, 3000},
+        {U"Vuelta", 360, 3000},
+        {U"Tope", 200, 51000},
+        {U"Al filo", 354, 4000},
+        {U"Enorme", 1000, 900000},
+        {U"Negativo", -355, 800000}};
+    const cp::ConceptTable concepts = ConceptTableOf(records);
+    const struct {
+        double degrees, radius;
+        cp::Text name;
         const char* why;
     } cases[] = {
         {100, 1000, U"Primero", "8 degrees never qualify, nor what rounds to 8"},
@@ -156,8 +135,10 @@ TEST(NearestConcept, WithinEightDegreesTheNearestRadiusWins) {
         {365, 3000, U"Cero", "an angle past 360: 0 lies 365 away, 360 - 365 is below 8"},
         {-3, 2000, U"Norte", "a negative angle: 355 lies 358 away, 2 degrees"},
     };
+    // The record's whole 30-character name, or nothing.
     for (const auto& c : cases)
-        EXPECT_EQ(NearestConcept(concepts, c.angle, c.radius), cp::Fixed(c.name, c.name[0] ? 30 : 0))
+        EXPECT_EQ(NearestConcept(concepts, c.degrees, c.radius),
+                  c.name.empty() ? c.name : cp::Fixed(c.name, 30))
             << c.why;
     EXPECT_EQ(NearestConcept(cp::ConceptTable::FromBytes(""), 100, 1000), U"");
 }
@@ -191,6 +172,7 @@ TEST(AnalysePoint, TheTwoTermsOfABodyAndTheirTensions) {
     EXPECT_NEAR(sun[cp::kResultant].y, 883, 0.5);
     EXPECT_DOUBLE_EQ(sun[cp::kTensionA].length, 0);
     EXPECT_DOUBLE_EQ(sun[cp::kTensionB].length, 0);
+    EXPECT_NO_THROW(AnalysePoint(p, ws, 12)) << "the node is the last point analysed";
     const cp::VectorWorkspace before = ws;
     EXPECT_THROW(AnalysePoint(p, ws, 13), cp::Fault);
     EXPECT_EQ(ws.resultTable[0].x, before.resultTable[0].x);

@@ -1,5 +1,5 @@
-// A strict reader of JSON documents for the tests: it refuses anything that is not valid JSON, so
-// that every document orvanel-calc prints is checked for form as well as content.
+// JSON documents for the tests, read strictly (anything that is not valid JSON is refused, so that
+// every document orvanel-calc prints is checked for form as well as content) into a form easy to index.
 #pragma once
 
 #include <map>
@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "json/json_reader.h"
+
 namespace calc_test {
 
 struct JsonValue {
-    enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
+    using Kind = json::Value::Kind;
+    Kind kind = Kind::Null;
     bool boolean = false;
     double number = 0;
     std::string text;  // the decoded string (UTF-8), or the number as written

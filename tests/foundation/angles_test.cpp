@@ -1,20 +1,22 @@
 // The angle functions in both flavours.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "conceptplane/angles.h"
 #include "conceptplane/faults.h"
 
 using namespace cp;
 
+// 1080 is added first; below -1080 the value is folded too rather than left negative.
 TEST(NormalizeDegrees, FoldsIntoOneTurn) {
-    EXPECT_EQ(NormalizeDegrees(-1080), 0);
-    EXPECT_DOUBLE_EQ(NormalizeDegrees(359.9999), 359.9999);
-    EXPECT_EQ(NormalizeDegrees(720), 0);
-    EXPECT_EQ(NormalizeDegrees(-90), 270);
-    EXPECT_EQ(NormalizeDegrees(-1170), 270);  // below -1080: folded rather than left negative
-    EXPECT_EQ(NormalizeDegrees(1e300), NormalizeDegrees(1e300));
-    EXPECT_GE(NormalizeDegrees(1e300), 0);
-    EXPECT_EQ(NormalizeDegrees(std::numeric_limits<double>::infinity()), 0);
+    const std::pair<double, double> cases[] = {{-1080, 0},       {359.9999, 359.9999}, {720, 0},
+                                               {-90, 270},       {-1170, 270},         {HUGE_VAL, 0},
+                                               {std::nan(""), 0}};
+    for (const auto& [x, folded] : cases)
+        EXPECT_DOUBLE_EQ(NormalizeDegrees(x), folded) << x;
+    const double huge = NormalizeDegrees(1e300);
+    EXPECT_TRUE(huge >= 0 && huge < 360) << huge;
 }
 
 TEST(ModReal, KeepsTheSignOfTheDividend) {
@@ -25,25 +27,17 @@ TEST(ModReal, KeepsTheSignOfTheDividend) {
     EXPECT_THROW(ModReal(5, 0.2), OverflowFault);
 }
 
+// With x + 0.001 as the divisor, 45 and 315 degrees come out a little off, and x = -0.001 gives 90
+// (180 on the axis) rather than dividing by zero.
 TEST(AngleOf, AddsAThousandthToX) {
-    for (const AngleMath& m : {kRorevAngles, kOrvanelAngles}) {
-        EXPECT_LT(m.AngleOf(0, 1), 90);
-        EXPECT_GT(m.AngleOf(0, 1), 89.9);
-        EXPECT_NEAR(m.AngleOf(-1, 0), 180, 1e-12);
-        EXPECT_NEAR(m.AngleOf(1, -1), 315.0286, 1e-3);  // "315 up to that same offset"
-        EXPECT_EQ(m.AngleOf(0, 0), 0);
-        EXPECT_EQ(m.AngleOf(-0.001, 5), 90);  // would divide by zero
-        EXPECT_EQ(m.AngleOf(-0.001, 0), 180);
-        EXPECT_NEAR(m.AngleOf(0, -1), 270.0573, 1e-3);
-    }
-    // 45 degrees comes out a little below 45 because of the 0.001.
-    EXPECT_LT(kRorevAngles.AngleOf(1000, 1000), 45.0);
-}
-
-TEST(DegToRad, UsesPiAsSixDecimalsInSinglePrecision) {
-    EXPECT_FLOAT_EQ(kOrvanelDegToRad, 0.0174532887f);
-    EXPECT_EQ(static_cast<double>(kOrvanelDegToRad), static_cast<double>(static_cast<float>(3.141592 / 180)));
-    EXPECT_DOUBLE_EQ(kRorevDegToRad, 3.141592 / 180);
+    const struct {
+        double x, y, angle, tolerance;
+    } cases[] = {{0, 1, 89.9427, 1e-3},   {1000, 1000, 44.99998, 1e-5}, {1, -1, 315.0286, 1e-3},
+                 {0, -1, 270.0573, 1e-3}, {-1, 0, 180, 1e-12},          {0, 0, 0, 0},
+                 {-0.001, 5, 90, 0},      {-0.001, 0, 180, 0}};
+    for (const AngleMath& m : {kRorevAngles, kOrvanelAngles})
+        for (const auto& c : cases)
+            EXPECT_NEAR(m.AngleOf(c.x, c.y), c.angle, c.tolerance) << c.x << ", " << c.y;
 }
 
 TEST(Hypot, WholeNumbersDoNotOverflow) {
@@ -53,8 +47,18 @@ TEST(Hypot, WholeNumbersDoNotOverflow) {
     EXPECT_NEAR(HypotWhole(-2147483647, -2147483647), 3037000498.56, 1);
 }
 
+// pi is 3.141592, and Orvanel's DegToRad is single precision: a right angle of a million units
+// leaves 0.347 in x for Orvanel and 0.327 for rorev, where the true pi would leave nothing.
 TEST(Polar, ProjectsWithTheFlavoursDegToRad) {
-    EXPECT_NEAR(kOrvanelAngles.PolarX(60, 2), 1.0, 1e-5);
-    EXPECT_NEAR(kRorevAngles.PolarY(30, 2), 1.0, 1e-5);
-    EXPECT_NE(kRorevAngles.PolarX(90, 1), 0.0);  // pi is not exact
+    const struct {
+        const AngleMath& flavour;
+        double degrees, radius, x, y;
+    } cases[] = {{kOrvanelAngles, 90, 1e6, 0.3474, 1e6},
+                 {kRorevAngles, 90, 1e6, 0.3268, 1e6},
+                 {kOrvanelAngles, 60, 2, 1, 1.7321},
+                 {kRorevAngles, 30, 2, 1.7321, 1}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(c.flavour.PolarX(c.degrees, c.radius), c.x, 1e-4) << c.degrees;
+        EXPECT_NEAR(c.flavour.PolarY(c.degrees, c.radius), c.y, 1e-4) << c.degrees;
+    }
 }

@@ -1,23 +1,18 @@
 // The data folder: the first candidate holding a data file wins, the fallback otherwise.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "conceptplane/data_folder.h"
-
-namespace fs = std::filesystem;
+#include "temp_folder.h"
 
 TEST(DataFolder, TakesTheFirstCandidateHoldingConceptsOrEphemeris) {
-    const fs::path root = fs::temp_directory_path() / ("orvanel_data_folder_" + std::to_string(::getpid()));
+    const test_support::TempFolder root;
     for (const char* name : {"empty", "concepts", "ephemeris"})
-        fs::create_directories(root / name);
-    std::ofstream(root / "concepts" / "concptos.txt") << "";
-    std::ofstream(root / "ephemeris" / "efemerides.txt") << "";
-    std::ofstream(root / "empty" / "orbitas.txt") << "";  // not enough on its own
-    const std::string empty = (root / "empty").string(), concepts = (root / "concepts").string(),
-                      ephemeris = (root / "ephemeris").string(), missing = (root / "missing").string();
+        std::filesystem::create_directories(root / name);
+    root.Write("concepts/concptos.txt", "");
+    root.Write("ephemeris/efemerides.txt", "");
+    root.Write("empty/orbitas.txt", "");  // not enough on its own
+    const std::string empty = root / "empty", concepts = root / "concepts", ephemeris = root / "ephemeris",
+                      missing = root / "missing";
 
     EXPECT_EQ(cp::FirstDataFolder({empty, concepts, ephemeris}, "fb"), concepts);
     EXPECT_EQ(cp::FirstDataFolder({missing, ephemeris, concepts}, "fb"), ephemeris);
@@ -25,9 +20,8 @@ TEST(DataFolder, TakesTheFirstCandidateHoldingConceptsOrEphemeris) {
     EXPECT_EQ(cp::FirstDataFolder({}, "fb"), "fb");
 
     // An empty candidate (no program path known) must not stand for the working directory.
-    const fs::path before = fs::current_path();
-    fs::current_path(root / "concepts");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(concepts);
     EXPECT_EQ(cp::FirstDataFolder({"", ephemeris}, "fb"), ephemeris);
-    fs::current_path(before);
-    fs::remove_all(root);
+    std::filesystem::current_path(before);
 }

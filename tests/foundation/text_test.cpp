@@ -21,8 +21,10 @@ TEST(FixedTexts, PadCutAndSlice) {
 }
 
 TEST(Utf8, RoundTripsAndReplacesBadBytes) {
-    const Text t = U"¡Géminis ☉!";
+    // The first characters of two, three and four bytes, and the characters around the surrogates.
+    const Text t = U"¡Géminis ☉! \u0080\u0800\U00010000\uD7FF\uE000\U0010FFFF";
     EXPECT_EQ(FromUtf8(ToUtf8(t)), t);
+    EXPECT_EQ(ToUtf8(Text(1, char32_t{0xD800})), ToUtf8(U"\uFFFD")) << "a lone surrogate is no character";
     EXPECT_EQ(FromUtf8("a\xFF"), Text(U"a\uFFFD"));
     EXPECT_EQ(FromUtf8("\xC3"), Text(U"\uFFFD"));
     EXPECT_EQ(FromUtf8("\xE0\x80\x80"), Text(U"\uFFFD\uFFFD\uFFFD"));  // overlong
@@ -38,5 +40,5 @@ TEST(Cp1252, DecodesTheWholeCodePage) {
         ASSERT_EQ(decoded.size(), 1u);
         EXPECT_EQ(EncodeCp1252(decoded), one) << b;
     }
-    EXPECT_EQ(EncodeCp1252(U"☉"), "?");
+    EXPECT_EQ(EncodeCp1252(U"☉\u0100"), "??");
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -72,9 +73,10 @@ TEST_F(Form9Test, GridIsDrawnOnOpeningAndWhenAMenuOpens) {
         EXPECT_EQ(std::pair(lines[31 + i].a, lines[31 + i].b), frame[i]) << i;
         EXPECT_EQ(lines[31 + i].style, surface::kSolid);
     }
+    // Drawn again over itself, the grid stays one grid in the list.
     for (const char* menu : {"mnuF", "mnuSol", "mnuLuna"})
         OpenMenu(form, menu);
-    EXPECT_EQ(Lines().size(), 4 * 37u);
+    EXPECT_EQ(Lines().size(), 37u);
 }
 
 TEST_F(Form9Test, CycleItemsPlotTheCoreValuesWithTheirTitles) {
@@ -119,8 +121,19 @@ TEST_F(Form9Test, TypedCentralDateMovesThePlotAndTodayKeepsIt) {
               ToQt(cp::Mid(State().EntryDate, 7, 2) + U" / " + cp::Mid(State().EntryDate, 5, 2) + U" / " +
                    cp::Mid(State().EntryDate, 1, 4)));
     EXPECT_EQ(Circles(0.1).size(), 31u);
-    EXPECT_EQ(Lines().size(), 3 * 37u);
+    EXPECT_EQ(Lines().size(), 37u);  // every grid drawn over itself is one grid in the list
     EXPECT_FALSE(dialogs_.Failed());
+}
+
+// An exported plot says what it shows: its cycle and the central date it was drawn around, which a
+// later "Hoy" changes in the window but not in the plot.
+TEST_F(Form9Test, AnExportedPlotSaysItsCycleAndCentralDate) {
+    Form9Cycles& form = OpenAfterBirth();
+    Choose(form, "mnuLunavenus");
+    Choose(form, "mnuHoy");
+    const QString svg = ExportedSvg(form);
+    EXPECT_TRUE(svg.contains(QString::fromUtf8("Ciclo  Luna - Venus")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("Fecha central: 10 / 01 / 2002")));
 }
 
 TEST_F(Form9Test, CoincidenceReportFillsText1AsTheCoreWritesIt) {
@@ -138,6 +151,13 @@ TEST_F(Form9Test, CoincidenceReportFillsText1AsTheCoreWritesIt) {
     EXPECT_EQ(State().EphemerisBuffer, copy.EphemerisBuffer);
     OpenMenu(form, "mnuSol");
     EXPECT_FALSE(text->isVisible());
+
+    // On the birth date nearly every angle comes back: a report longer than the box is shown from
+    // its first line.
+    AssignFixed(State().EntryDate, U"20011205");
+    Choose(form, "mnuCoincidencias");
+    ASSERT_GT(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(Form9Test, MissingEphemerisIsToldAndChangesNothing) {

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "orvanel/display/chart_texts.h"
+#include "orvanel/display/form3_chart.h"
 #include "orvanel/display/form4_synastry.h"
 #include "orvanel/shell/form_controls.h"
 #include "orvanel/vectors/plane_session.h"
@@ -184,7 +185,25 @@ TEST_F(Form8Test, ExportsBothPlanesSideBySideUnderTheTitle) {
     const auto& one = Plane(f, 1);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 2 * static_cast<int>(one.DesignPixelWidth() + Plane(f, 2).DesignPixelWidth()));
-    EXPECT_GT(image.height(), 2 * static_cast<int>(one.DesignPixelHeight()));  // the caption line
+    EXPECT_GT(image.height(), 2 * static_cast<int>(one.DesignPixelHeight()));  // the caption band
+    // The band names each plane's subject by its date, as the labels over the planes do.
+    const QString svg = ExportedSvg(f);
+    for (const char* subject : {"Sujeto 1º: 05 / 12 / 2001", "Sujeto 2º: 03 / 07 / 1965"})
+        EXPECT_TRUE(svg.contains(QString::fromUtf8(subject))) << subject;
+}
+
+// The heading of the cross aspects hides with their list, which the chart window's way back leaves
+// hidden.
+TEST_F(Form8Test, TheCrossAspectsHeadingHidesWithItsList) {
+    Form8VectorsTwo& f = OpenForm8();
+    auto* list = Find<QListWidget>(f, "List2");
+    auto* heading = Find<QLabel>(f, "Label5");
+    EXPECT_TRUE(heading->isVisible());
+    Choose(f, "mnuCarta");
+    Choose(windows_->Chart(), "mnuSinastrias");
+    Choose(windows_->Synastry(), "mnuVectoresdos");
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(heading->isVisible());
 }
 
 }  // namespace

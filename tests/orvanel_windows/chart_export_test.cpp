@@ -1,5 +1,6 @@
-// The chart window's "E&xportar" menu: the wheel under the window's title written to PNG, SVG and
-// PDF files and printed, the file names coming from scripted dialogs; cancelled and failed saves.
+// The chart window's "E&xportar" menu: the wheel under the window's title written to PNG, JPEG, SVG
+// and PDF files and printed, the file names coming from scripted dialogs; cancelled, failed and
+// refused saves.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -37,8 +38,8 @@ class ChartExport : public WindowTest {
     QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
     // The wheel of 8100 twips square under the caption line, at twice that size.
     QSize PngSize() {
-        const surface::ExportPicture picture{Form().windowTitle(),
-                                             {&Find<surface::PictureWidget>(Form(), "Picture1")->Surface()}};
+        const surface::ExportPicture picture{
+            Form().windowTitle(), {&Find<surface::PictureWidget>(Form(), "Picture1")->Surface()}, {}, {}};
         return (surface::DesignSize(picture) * surface::kPngScale).toSize();
     }
 
@@ -79,6 +80,12 @@ TEST_F(ChartExport, WritesTheFormatTheFileNameEndsWith) {
         // Without a suffix the file is a PNG.
         {"wheel", "mnuGuardarImagen",
          [&](const QString& path) { EXPECT_EQ(QImage(path + ".png").size(), PngSize()); }},
+        // A JPEG file where the name asks for one, never a PNG under its name.
+        {"wheel.jpg", "mnuGuardarImagen",
+         [&](const QString& path) {
+             EXPECT_TRUE(Contents(path).startsWith("\xFF\xD8\xFF"));
+             EXPECT_EQ(QImage(path).size(), PngSize());
+         }},
         {"wheel.SVG", "mnuGuardarImagen",
          [&](const QString& path) {
              const QByteArray svg = Contents(path);
@@ -100,7 +107,7 @@ TEST_F(ChartExport, WritesTheFormatTheFileNameEndsWith) {
     EXPECT_TRUE(dialogs_.Asked().back().isPrompt);  // no message box came
 }
 
-TEST_F(ChartExport, ACancelledDialogDoesNothingAndAFailedSaveSaysWhere) {
+TEST_F(ChartExport, ACancelledDialogDoesNothingAndAFailedOrRefusedSaveIsTold) {
     const std::size_t before = dialogs_.Asked().size();
     Run("mnuGuardarImagen", QString());
     Run("mnuImprimir", QString());
@@ -115,6 +122,14 @@ TEST_F(ChartExport, ACancelledDialogDoesNothingAndAFailedSaveSaysWhere) {
     EXPECT_EQ(told.text, QStringLiteral("No se pudo guardar la imagen en ") + unwritable);
     EXPECT_EQ(Form().windowTitle(), title);
     EXPECT_TRUE(Form().isVisible());
+
+    // A format no writer here takes is refused by name, and no file is written.
+    Run("mnuGuardarImagen", Path("wheel.gif"));
+    EXPECT_EQ(
+        dialogs_.Asked().back().text,
+        QString::fromUtf8("No se pueden guardar imágenes .gif: escriba un nombre acabado en .png, .jpg, "
+                          ".svg o .pdf"));
+    EXPECT_FALSE(QFile::exists(Path("wheel.gif")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The splash and the main menu: captions, fonts, colours at rest and under the pointer, "Entrar",
 // the menu's actions, and the end of the program.
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include "orvanel/shell/form2_main_menu.h"
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
+#include "surface/picture_widget.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
@@ -71,8 +73,12 @@ TEST_F(MainWindows, TabGoesRoundTheMenuLabelsAndEnterOrSpaceActs) {
     Form2MainMenu& menu = windows_->MainMenu();
     menu.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
-    std::vector<QString> order = {"Label12", "Label1", "Label4", "Label2", "Label12"};
+    std::vector<QString> order = {"Label12", "Label1", "Label4", "Label2"};
     if (windows_->HasOpener(WindowId::Cycles)) order.insert(order.begin() + 2, "Label5");
+    // "Sujetos guardados" stands top left, first in reading order.
+    const bool subjects = windows_->HasOpener(WindowId::Subjects);
+    if (subjects) order.insert(order.begin(), "Label13");
+    order.push_back(order.front());
     const auto focused = [] {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
     };
@@ -81,6 +87,7 @@ TEST_F(MainWindows, TabGoesRoundTheMenuLabelsAndEnterOrSpaceActs) {
         real_input::PressKey(Qt::Key_Tab);
         EXPECT_EQ(focused(), name);
     }
+    if (subjects) real_input::PressKey(Qt::Key_Tab);  // on to "Datos de la fecha"
     real_input::PressKey(Qt::Key_Tab);
     EXPECT_EQ(ForeColour(Find<QLabel>(menu, "Label1")), QColor(255, 255, 128));
     EXPECT_EQ(ForeColour(Find<QLabel>(menu, "Label12")), QColor(192, 192, 255));
@@ -148,6 +155,26 @@ TEST_F(MainWindows, DatesAreEnteredFromTheMainMenu) {
     ClickOn(Find<QLabel>(menu, "Label12"));
     EXPECT_EQ(Slot(1).title, U"05 / 12 / 2001");
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Screen readers get the splash, a plain widget, as a window named by its title, every picture as a
+// graphic with a name and a description, and the labels that act as buttons as buttons.
+TEST_F(MainWindows, ScreenReadersGetWindowsPicturesAndLabelButtons) {
+    const auto reader = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(reader(&windows_->Splash())->role(), QAccessible::Window);
+    EXPECT_EQ(reader(&windows_->Splash())->text(QAccessible::Name), QStringLiteral("Zentavia"));
+    for (WindowId id :
+         {WindowId::Chart, WindowId::Synastry, WindowId::Vectors, WindowId::VectorsTwo, WindowId::Cycles})
+        for (QWidget* picture : windows_->Window(id).findChildren<surface::PictureWidget*>())
+            EXPECT_FALSE(reader(picture)->text(QAccessible::Name).isEmpty() ||
+                         reader(picture)->text(QAccessible::Description).isEmpty());
+    for (QLabel* label :
+         {Find<QLabel>(windows_->Splash(), "Label3"), Find<QLabel>(windows_->MainMenu(), "Label12"),
+          Find<QLabel>(windows_->MainMenu(), "Label5"), Find<QLabel>(windows_->MainMenu(), "Label2")}) {
+        EXPECT_EQ(reader(label)->role(), QAccessible::Button);
+        EXPECT_EQ(reader(label)->text(QAccessible::Name), label->text());
+    }
+    EXPECT_EQ(reader(Find<QLabel>(windows_->MainMenu(), "Label9"))->role(), QAccessible::StaticText);
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
 #include "surface/picture_widget.h"
+#include "surface/twips.h"
 #include "window_fixture.h"
+#include "window_test_support.h"
 
 namespace orvanel::testing {
 namespace {
@@ -95,6 +97,9 @@ TEST_F(SynastryWindow, CrossAspectsListTheOuterSubjectFirstAndAClickRestoresTheW
     EXPECT_EQ(State().CurrentSubject, 2);
     EXPECT_EQ(heading->text(), ToQt(CrossAspectHeading(Slot(2).title, Slot(1).title)));
     EXPECT_EQ(Items(list), ToQtList(cross.items));
+    // Every item whole ("Mercurio", not "Mercur…"), the list widened from its design left edge.
+    EXPECT_EQ(ItemOverflow(*list), 0);
+    EXPECT_EQ(list->x(), surface::TwipsToPixels(840, list));
 
     real_input::ClickRow(list, 0);
     EXPECT_FALSE(list->isVisible());

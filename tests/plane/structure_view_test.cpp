@@ -28,9 +28,9 @@ TEST(StructureView, DrawsTheMeridianAndOneMarkLineAndNamePerLevel) {
     p.SetScale(0, 0, 7000, 7000);
     const auto figure = cp::ComputeStructure();
     cp::DrawStructure(p, figure);
-    cp::DrawStructure(p, figure);  // not cleared: each activation draws the figure again
+    cp::DrawStructure(p, figure);  // not cleared: each activation draws the figure again over itself
     const auto& list = p.List();
-    ASSERT_EQ(list.size(), 2u * (2 + 6 * 3));
+    ASSERT_EQ(list.size(), 2u + 6 * 3);
     EXPECT_EQ(list[0].kind, surface::PrimitiveKind::Circle);
     EXPECT_EQ(list[0].a, (surface::Point{0, 3500}));
     EXPECT_EQ(list[1].b, (surface::Point{static_cast<double>(figure.meridianRadius), 3500}));

@@ -46,7 +46,7 @@ TEST(ReportTexts, BirthMomentAndReportDay) {
     ChartSlot chart;
     chart.dateText = U"05 / 12 / 2001";
     EXPECT_EQ(BirthMoment(chart), U"05 / 12 / 2001");  // no time kept
-    chart.timeText = U"14.30";
+    chart.typed.time = U"14.30";
     EXPECT_EQ(BirthMoment(chart), U"05 / 12 / 2001 a las 14h.30m.");
     EXPECT_EQ(LongDate(UtcDay(0)), U"1 de enero de 1970");
     EXPECT_EQ(LongDate(UtcDay(1700000000)), U"14 de noviembre de 2023");

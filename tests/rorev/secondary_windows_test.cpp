@@ -1,9 +1,11 @@
 // The levels view, the structure view, the help windows, and what the program does with its
 // concept file: read it, never write or create it.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include "conceptplane/structure_view.h"
 #include "real_input.h"
 #include "rorev/form2_levels.h"
+#include "rorev/form3_details.h"
 #include "rorev/form6_structure.h"
 #include "rorev/help_windows.h"
 #include "rorev/levels_drawing.h"
@@ -40,8 +43,9 @@ TEST_F(RorevWindowTest, LevelsViewReplacesTheMainWindowAndDrawsEachPair) {
     EXPECT_TRUE(levels.isVisible());
     EXPECT_FALSE(form1->isVisible());
     const surface::DrawingSurface& picture = levels.Picture1()->Surface();
-    // Before any button: the pattern (2 circles, 13 × 6 dots, the black disk) and no concepts.
-    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 2 + 13 * 6 + 1);
+    // Before any button: the pattern (2 circles, 12 × 6 dots, the last step at 360 falling on the first
+    // at 0, the black disk) and no concepts.
+    EXPECT_EQ(CountOf(picture, PrimitiveKind::Circle), 2 + 12 * 6 + 1);
     EXPECT_EQ(CountOf(picture, PrimitiveKind::Text), 0);
 
     struct Case {
@@ -129,6 +133,43 @@ TEST_F(RorevWindowTest, HelpWindowsOpenBesideTheMainWindowWithTheirTexts) {
     }
 }
 
+// Chosen again while open behind another window, a help window comes to the front.
+TEST_F(RorevWindowTest, AHelpWindowChosenAgainComesToTheFront) {
+    const auto choose = [this](Qt::Key item) {
+        form1->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form1.get()));
+        QTest::keyClick(form1.get(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(form1->findChild<QMenu*>("mnuAyuda"), item);
+    };
+    const std::pair<Qt::Key, QWidget*> steps[] = {{Qt::Key_I, &form1->Instructions()},
+                                                  {Qt::Key_D, &form1->Description()},
+                                                  {Qt::Key_I, &form1->Instructions()}};
+    for (const auto& [key, window] : steps) {
+        choose(key);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << window->windowTitle().toStdString();
+    }
+}
+
+// Screen readers get every window as a window named by its title (the levels view, which has none,
+// by a name of its own) and every picture as a graphic with a name and a description.
+TEST_F(RorevWindowTest, ScreenReadersGetEveryWindowAndPicture) {
+    rorev::Form1& f = *form1;
+    for (QWidget* window : {static_cast<QWidget*>(&f), static_cast<QWidget*>(&f.Levels()),
+                            static_cast<QWidget*>(&f.Details()), static_cast<QWidget*>(&f.Instructions()),
+                            static_cast<QWidget*>(&f.Description()), static_cast<QWidget*>(&f.Structure())}) {
+        const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(reader->role(), QAccessible::Window);
+        EXPECT_EQ(reader->text(QAccessible::Name),
+                  window == &f.Levels() ? QStringLiteral("Vista de niveles") : window->windowTitle());
+        for (QWidget* picture : window->findChildren<surface::PictureWidget*>()) {
+            const QAccessibleInterface* graphic = QAccessible::queryAccessibleInterface(picture);
+            EXPECT_EQ(graphic->role(), QAccessible::Graphic);
+            EXPECT_FALSE(graphic->text(QAccessible::Name).isEmpty() ||
+                         graphic->text(QAccessible::Description).isEmpty());
+        }
+    }
+}
+
 TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreated) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -192,17 +233,23 @@ TEST_F(RorevWindowTest, AnUnreadableConceptFileIsToldAndGivesNoConcepts) {
 }
 
 // The template window and both views export their picture; the levels view, which has no menu bar,
-// through its shortcuts and context menu.
+// through its shortcuts and context menu. The views' pictures say what they show: the level pair,
+// the table of arcs and radii.
 TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
     QTemporaryDir dir;
     struct Case {
         QWidget* window;
         surface::PictureWidget* picture;
         bool menu;
+        QStringList says;
     };
-    const Case cases[] = {{form1.get(), Picture1(), true},
-                          {&form1->Levels(), form1->Levels().Picture1(), false},
-                          {&form1->Structure(), form1->Structure().Picture1(), true}};
+    Trigger("mnuConceptos");
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(form1->Levels().findChild<QPushButton*>("Command8"), Qt::LeftButton);
+    const Case cases[] = {
+        {form1.get(), Picture1(), true, {}},
+        {&form1->Levels(), form1->Levels().Picture1(), false, {"Niveles del 3 al 4"}},
+        {&form1->Structure(), form1->Structure().Picture1(), true, {"Arco", "10042  00353"}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.window->objectName().toStdString());
         if (c.menu) {
@@ -219,6 +266,11 @@ TEST_F(RorevWindowTest, EveryPictureWindowExportsItsPicture) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(c.window));
         real_input::PressKey(Qt::Key_S, Qt::ControlModifier);
         EXPECT_EQ(QImage(path).width(), 2 * static_cast<int>(c.picture->Surface().DesignPixelWidth()));
+        dialogs->PushText(path + QStringLiteral(".svg"));
+        save->trigger();
+        for (const QString& text : c.says)
+            EXPECT_NE(Bytes(path.toStdString() + ".svg").find(text.toStdString()), std::string::npos)
+                << text.toStdString();
     }
 }
 

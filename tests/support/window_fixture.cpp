@@ -2,13 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include "conceptplane/numeric.h"
-#include "orvanel/astro/chart.h"
-#include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/date_entry.h"
+#include "orvanel/shell/entry_confirmation.h"
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
 #include "window_test_support.h"
@@ -55,19 +56,24 @@ void WindowTest::EnterBothSubjects() {
 
 void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
                                std::int16_t hour, std::int16_t minute) {
-    Program& p = State();
-    p.CurrentSubject = slot;
-    AssignFixed(p.EntryDate, cp::FormatZeros(year, 4) + cp::FormatZeros(month, 2) + cp::FormatZeros(day, 2));
-    AssignFixed(p.EntryDateText, cp::FormatZeros(day, 2) + U" / " + cp::FormatZeros(month, 2) + U" / " +
-                                     cp::FormatZeros(year, 4));
-    AssignFixed(p.EphemerisBuffer, ComputeEphemeris(p, session_->ephemeris, year, month, day, hour, minute));
-    RecomputeChart(p);
+    EnterTyped(State(), session_->ephemeris, slot,
+               {cp::FormatZeros(year, 4), cp::FormatZeros(month, 2), cp::FormatZeros(day, 2),
+                cp::FormatZeros(hour, 2) + U"." + cp::FormatZeros(minute, 2)});
 }
 
 void WindowTest::Choose(QWidget& window, const char* action) {
     QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(found, nullptr) << action;
     real_input::ClickMenuItem(found);
+}
+
+QString WindowTest::ExportedSvg(QWidget& window) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.svg"));
+    dialogs_.PushText(path);
+    Choose(window, "mnuGuardarImagen");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 void WindowTest::MoveOver(QWidget* widget) {

@@ -48,6 +48,8 @@ class WindowTest : public ::testing::Test {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
     void Choose(QWidget& window, const char* action);
+    // The text of the SVG file "Guardar imagen…" writes for `window`'s picture.
+    QString ExportedSvg(QWidget& window);
     // The pointer moved over `widget` with no button held.
     static void MoveOver(QWidget* widget);
     static void ClickOn(QWidget* widget);

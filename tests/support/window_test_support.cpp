@@ -3,8 +3,11 @@
 
 #include <unistd.h>
 #include <QAction>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStyle>
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -46,6 +49,15 @@ QList<QAction*> MenuBarItems(QMainWindow& window) {
     for (const QMenuBar* row : window.findChildren<QMenuBar*>())
         if (row != first) items += row->actions();
     return items;
+}
+
+int ItemOverflow(QListWidget& list) {
+    list.doItemsLayout();  // the scroll bars shown or hidden for the list as it is now
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    int widest = 0;
+    for (int row = 0; row < list.count(); ++row)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.item(row)->text().trimmed()));
+    return std::max(0, widest - (list.viewport()->width() - 2 * margin));
 }
 
 }  // namespace orvanel::testing

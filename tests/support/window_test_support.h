@@ -7,6 +7,7 @@
 #include <filesystem>
 
 class QAction;
+class QListWidget;
 class QMainWindow;
 
 namespace orvanel::testing {
@@ -18,5 +19,9 @@ std::filesystem::path CopyShippedData(const char* missing = nullptr);
 
 // The top-level menu items of a working window in their order, over both rows of its menu bar.
 QList<QAction*> MenuBarItems(QMainWindow& window);
+
+// Pixels by which the widest item of `list` (its blanks aside) overflows the room its rows give a
+// text: 0 when every item reads whole.
+int ItemOverflow(QListWidget& list);
 
 }  // namespace orvanel::testing

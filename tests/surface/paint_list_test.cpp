@@ -163,3 +163,27 @@ TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
     EXPECT_FALSE(SavePdf(s, dir.filePath("missing/picture.pdf"), QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
 }
+
+// Drawn again exactly over itself, a figure replaces itself in the list: it looks as after one
+// drawing (antialiased edges do not grow heavier) and the list does not grow. Anything else drawn
+// in between stays, under the figure drawn last.
+TEST(PaintList, AFigureDrawnAgainOverItselfLooksAsDrawnOnce) {
+    const auto figure = [](DrawingSurface& s) {
+        s.Circle({500, 500}, 300);
+        s.LineAbs({100, 150}, {900, 700});
+        s.SetCurrent({200, 100});
+        s.Print(U"Nivel");
+    };
+    DrawingSurface once = Picture(), twice = Picture(), between = Picture(), underneath = Picture();
+    for (DrawingSurface* s : {&once, &twice, &twice, &between})
+        figure(*s);
+    for (DrawingSurface* s : {&between, &underneath})
+        s->Line(Point{0, 500}, {1000, 500}, false, RGB(0, 0, 255));
+    figure(between);
+    figure(underneath);
+
+    EXPECT_EQ(twice.List(), once.List());
+    EXPECT_EQ(RenderImage(twice, QSize(100, 100)), RenderImage(once, QSize(100, 100)));
+    EXPECT_EQ(between.List(), underneath.List());
+    EXPECT_EQ(between.List().front().colour, RGB(0, 0, 255));
+}

@@ -1,10 +1,12 @@
-// The Qt dialogs show Spanish buttons, the prompt's default text selected, and give "" on cancel.
+// The Qt dialogs show Spanish buttons, the prompt's default text selected, and give "" on cancel; the
+// text edit of several lines tells a cancel from an emptied text.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -74,4 +76,19 @@ TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
     });
     EXPECT_EQ(dialogs.Message("<b>texto</b>", "Vectores", Buttons::Ok), Answer::Ok);
     EXPECT_EQ(buttons, QStringList({"Aceptar"}));
+}
+
+TEST(QtDialogs, EditTextKeepsTheTextUnselectedAndTellsCancelFromEmptied) {
+    QtDialogs dialogs;
+    QString selected = "?";
+    WhenShown([&](QWidget* dialog) {
+        auto* edit = dialog->findChild<QPlainTextEdit*>();
+        selected = edit->textCursor().selectedText();
+        edit->clear();
+        Button(dialog, "Aceptar")->click();
+    });
+    EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno\ndos"), QString());
+    EXPECT_EQ(selected, "") << "a first key must not wipe the notes out";
+    WhenShown([](QWidget* dialog) { Button(dialog, "Cancelar")->click(); });
+    EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno"), std::nullopt);
 }

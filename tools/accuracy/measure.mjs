@@ -4,6 +4,10 @@
 //
 //   node measure.mjs --calc BUILD/tools/calc/orvanel-calc [--data ../../data] [--count 2000]
 //                    [--seed 2026] [--from 1900] [--to 2100] [--markdown]
+//   node measure.mjs --table > ../../tests/astro/reference_positions.tsv
+//
+// With --table it needs no program: it prints the reference longitudes of 60 seeded moments, two
+// thirds in 1900-2100 and a third in 1600-2400, for the test that checks the positions against them.
 import { execFileSync } from 'node:child_process';
 import { parseArgs } from 'node:util';
 import { isCenturyQuirk } from './lib/moments.mjs';
@@ -20,11 +24,30 @@ const { values: options } = parseArgs({
     from: { type: 'string', default: '1900' },
     to: { type: 'string', default: '2100' },
     markdown: { type: 'boolean', default: false },
+    table: { type: 'boolean', default: false },
   },
 });
+if (options.table) {
+  printReferenceTable();
+  process.exit(0);
+}
 if (!options.calc) {
   console.error('usage: node measure.mjs --calc PATH/TO/orvanel-calc [--data DIR] [--count N] [--seed S] [--from Y] [--to Y]');
   process.exit(2);
+}
+
+// January and February of century years are left out: the program keeps a quirk that puts those days
+// a day early, which the test of the positions would have to tolerate for the Moon alone.
+function printReferenceTable() {
+  const usual = (from, to, count, seed) =>
+    referenceSamples({ count, seed, fromYear: from, toYear: to }).filter((s) => !isCenturyQuirk(s.moment));
+  const samples = [...usual(1900, 2100, 40, 1), ...usual(1600, 2400, 20, 2)];
+  console.log('# Reference longitudes (tools/accuracy/measure.mjs --table): year month day hour minute, then');
+  console.log('# the Sun, the Moon, Mercury to Pluto, Lilith (mean apogee) and the node (mean node) in degrees.');
+  for (const { moment: m, reference } of samples) {
+    const longitudes = reference.slice(1).map((v) => v.toFixed(1));
+    console.log([m.year, m.month, m.day, m.hour, m.minute, ...longitudes].join('\t'));
+  }
 }
 
 const POINTS = [null, 'Sol', 'Luna', 'Mercurio', 'Venus', 'Marte', 'Júpiter', 'Saturno', 'Urano', 'Neptuno',

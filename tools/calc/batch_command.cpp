@@ -19,7 +19,8 @@ namespace {
 constexpr std::size_t kOutputChunk = 1 << 16;
 
 // The JSON document of one batch line, without its line end, onto the end of `documents`.
-void RunBatchLine(const std::string& line, const std::string& dataDir, std::string& documents) {
+void RunBatchLine(const std::string& line, const std::string& dataDir, const std::string& registerFile,
+                  std::string& documents) {
     const std::vector<std::string> words = SplitWords(line);
     if (!words.empty() && words.front() == "batch") {
         documents += ErrorDocument("batch cannot run inside batch");
@@ -28,7 +29,7 @@ void RunBatchLine(const std::string& line, const std::string& dataDir, std::stri
     std::istringstream noInput;
     std::ostringstream out;
     std::ostringstream err;
-    if (RunCommandLine(words, noInput, out, err, dataDir) != kExitOk) {
+    if (RunCommandLine(words, noInput, out, err, dataDir, registerFile) != kExitOk) {
         std::string message = err.str();
         while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
             message.pop_back();
@@ -42,8 +43,8 @@ void RunBatchLine(const std::string& line, const std::string& dataDir, std::stri
 
 }  // namespace
 
-int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
+int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                    const std::string& registerFile, std::istream& in, std::ostream& out, std::ostream& err) {
     if (!args.empty()) {
         err << "batch takes no arguments (\"" << args.front()
             << "\"); it reads command lines from standard input\n";
@@ -52,7 +53,7 @@ int RunBatchCommand(const std::vector<std::string>& args, const std::string& dat
     std::string line;
     std::string documents;
     while (std::getline(in, line)) {
-        RunBatchLine(line, dataDir, documents);
+        RunBatchLine(line, dataDir, registerFile, documents);
         documents += '\n';
         // A program that writes one line and waits for its answer gets it before the next read.
         if (documents.size() >= kOutputChunk || in.rdbuf()->in_avail() <= 0) {

@@ -8,7 +8,8 @@
 
 namespace calc {
 
-int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir, std::istream& in,
-                    std::ostream& out, std::ostream& err);
+// Each line runs with the batch's data folder and register unless it names its own.
+int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                    const std::string& registerFile, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace calc

@@ -21,6 +21,8 @@ CommandWords TakeDataOption(const std::vector<std::string>& words) {
     result.words = words;
     while (auto folder = TakeOption(result.words, "--data"))
         result.dataDir = *folder;
+    while (auto file = TakeOption(result.words, "--register"))
+        result.registerFile = *file;
     return result;
 }
 

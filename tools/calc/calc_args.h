@@ -17,10 +17,12 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The words of a command line with every "--data DIR" taken out (the last one wins).
+// The words of a command line with every "--data DIR" and "--register FILE" taken out (the last
+// of each wins).
 struct CommandWords {
     std::vector<std::string> words;
     std::optional<std::string> dataDir;
+    std::optional<std::string> registerFile;
 };
 CommandWords TakeDataOption(const std::vector<std::string>& words);
 

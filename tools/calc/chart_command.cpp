@@ -1,5 +1,5 @@
-// orvanel-calc chart Y M D h m [--ascendant A]: subject 1 entered and its whole chart, with the texts
-// of the chart window.
+// orvanel-calc chart Y M D h m [--ascendant A] (or chart --subject NAME): subject 1 entered and its
+// whole chart, with the texts of the chart window.
 #include <ostream>
 
 #include "calc_args.h"
@@ -9,6 +9,7 @@
 #include "orvanel/astro/chart.h"
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/chart_wheel.h"
+#include "orvanel/register/subject_loading.h"
 #include "orvanel/vectors/astral_concepts.h"
 #include "picture_output.h"
 #include "subcommands.h"
@@ -18,7 +19,7 @@ namespace calc {
 
 namespace {
 
-constexpr char kUsage[] = "chart Y M D h m [--ascendant A] [--png|--svg|--pdf FILE]";
+constexpr char kUsage[] = "chart (Y M D h m | --subject NAME) [--ascendant A] [--png|--svg|--pdf FILE]";
 
 // The chart window's wheel under the window's title.
 void WriteWheel(const orvanel::ChartSlot& slot, const PictureFile& file) {
@@ -45,11 +46,13 @@ void WriteVectors(JsonWriter& json, const orvanel::ChartSlot& slot) {
     json.EndArray();
 }
 
-std::string ChartDocument(std::vector<std::string> words, const std::string& dataDir) {
+std::string ChartDocument(std::vector<std::string> words, const std::string& dataDir,
+                          const std::string& registerFile) {
+    const auto subject = TakeOption(words, "--subject");
     const auto ascendantWord = TakeOption(words, "--ascendant");
     const auto pictureFile = TakePictureOption(words);
-    ExpectWordCount(words, 5, kUsage);
-    const Moment moment = ParseMoment(words, 0);
+    ExpectWordCount(words, subject ? 0 : 5, kUsage);
+    const Moment moment = subject ? Moment{} : ParseMoment(words, 0);
     std::int16_t ascendant = 0;
     if (ascendantWord) {
         ascendant = ParseInt16(*ascendantWord, "--ascendant");
@@ -59,7 +62,12 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
     const cp::ConceptTable& concepts = OpenConcepts(dataDir);
     orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
-    EnterSubject(program, files, 1, moment);
+    if (subject) {
+        orvanel::subjects::SubjectRegister subjects(registerFile);
+        orvanel::subjects::LoadSubject(program, files, subjects, *subject, 1);
+    } else {
+        EnterSubject(program, files, 1, moment);
+    }
     if (ascendantWord) {
         program.AscendantOverride = static_cast<std::int16_t>(1000 + ascendant);
         orvanel::RecomputeChart(program);
@@ -93,9 +101,9 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
 
 }  // namespace
 
-int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err) {
-    return RunGuarded(out, err, [&] { return ChartDocument(args, dataDir); });
+int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                    const std::string& registerFile, std::ostream& out, std::ostream& err) {
+    return RunGuarded(out, err, [&] { return ChartDocument(args, dataDir, registerFile); });
 }
 
 }  // namespace calc

@@ -27,14 +27,34 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"chart", RunChartCommand},         {"synastry", RunSynastryCommand},
-    {"cycle", RunCycleCommand},         {"coincidences", RunCoincidencesCommand},
-    {"ephemeris", RunEphemerisCommand}, {"plane", RunPlaneEntry},
-    {"structure", RunStructureEntry},   {"report", RunReportCommand},
+    {"cycle", RunCycleCommand}, {"coincidences", RunCoincidencesCommand}, {"ephemeris", RunEphemerisCommand},
+    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},         {"report", RunReportCommand},
+};
+
+// The subcommands that may read the register of subjects.
+struct RegisterEntry {
+    const char* name;
+    RegisterCommandFunction run;
+};
+
+constexpr RegisterEntry kRegisterCommands[] = {
+    {"chart", RunChartCommand},
+    {"synastry", RunSynastryCommand},
+    {"subjects", RunSubjectsCommand},
 };
 
 constexpr char kUsage[] =
-    "usage: orvanel-calc [--data DIR] chart|synastry|cycle|coincidences|plane|structure|report|batch ARGS...";
+    "usage: orvanel-calc [--data DIR] [--register FILE] "
+    "chart|synastry|cycle|coincidences|plane|structure|report|subjects|batch ARGS...";
+
+// Runs a subcommand with its output buffered, so that a failure prints nothing on `out`.
+template <class Run>
+int Buffered(std::ostream& out, const Run& run) {
+    std::ostringstream buffered;
+    const int status = run(buffered);
+    if (status == kExitOk) out << buffered.view();
+    return status;
+}
 
 }  // namespace
 
@@ -56,7 +76,8 @@ int RunGuarded(std::ostream& out, std::ostream& err, const std::function<std::st
 }
 
 int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std::ostream& out,
-                   std::ostream& err, const std::string& defaultDataDir) {
+                   std::ostream& err, const std::string& defaultDataDir,
+                   const std::string& defaultRegisterFile) {
     CommandWords line;
     try {
         line = TakeDataOption(words);
@@ -69,15 +90,18 @@ int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std:
         return kExitUsage;
     }
     const std::string dataDir = line.dataDir.value_or(defaultDataDir);
+    const std::string registerFile = line.registerFile.value_or(defaultRegisterFile);
     const std::string name = line.words.front();
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
-    if (name == "batch") return RunBatchCommand(args, dataDir, in, out, err);
+    if (name == "batch") return RunBatchCommand(args, dataDir, registerFile, in, out, err);
     for (const auto& entry : kCommands) {
-        if (name != entry.name) continue;
-        std::ostringstream buffered;
-        const int status = entry.run(args, dataDir, buffered, err);
-        if (status == kExitOk) out << buffered.view();
-        return status;
+        if (name == entry.name)
+            return Buffered(out, [&](std::ostream& o) { return entry.run(args, dataDir, o, err); });
+    }
+    for (const auto& entry : kRegisterCommands) {
+        if (name == entry.name)
+            return Buffered(out,
+                            [&](std::ostream& o) { return entry.run(args, dataDir, registerFile, o, err); });
     }
     err << "unknown subcommand \"" << name << "\"; " << kUsage << '\n';
     return kExitUsage;

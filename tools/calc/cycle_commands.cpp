@@ -8,6 +8,7 @@
 #include "loaded_data.h"
 #include "orvanel/cycles/coincidence_report.h"
 #include "orvanel/cycles/cycle_plot.h"
+#include "orvanel/shell/entry_texts.h"
 #include "subcommands.h"
 #include "subject_entry.h"
 
@@ -22,12 +23,14 @@ constexpr char kCoincidencesUsage[] = "coincidences Y M D h m CY CM CD";
 orvanel::Program NatalWithCentralDate(const std::vector<std::string>& words, std::size_t first,
                                       orvanel::EphemerisFiles& files) {
     const Moment natal = ParseMoment(words, first);
-    const std::int16_t year = ParseInt16(words.at(first + 5), "central year");
-    const std::int16_t month = ParseInt16(words.at(first + 6), "central month");
-    const std::int16_t day = ParseInt16(words.at(first + 7), "central day");
+    Moment central;
+    central.year = ParseInt16(words.at(first + 5), "central year");
+    central.month = ParseInt16(words.at(first + 6), "central month");
+    central.day = ParseInt16(words.at(first + 7), "central day");
     orvanel::Program program;
     EnterSubject(program, files, 1, natal);
-    orvanel::AssignFixed(program.EntryDate, TypedDate(year, month, day));
+    const orvanel::EntryTexts typed = TypedTexts(central);
+    orvanel::AssignFixed(program.EntryDate, orvanel::TypedEntryDate(typed.year, typed.month, typed.day));
     return program;
 }
 

@@ -22,7 +22,7 @@ surface::ExportFormat ToExportFormat(PictureFormat format) {
 
 bool QtPictureWriter::Write(const Picture& picture, const PictureFile& file) {
     qt_.Start();
-    const surface::ExportPicture exported{QString::fromStdString(picture.caption), picture.parts};
+    const surface::ExportPicture exported{QString::fromStdString(picture.caption), picture.parts, {}, {}};
     return surface::SaveExport(exported, QString::fromStdString(file.path), ToExportFormat(file.format));
 }
 

@@ -1,4 +1,5 @@
-// The subcommands of orvanel-calc, each with the shape of calc::CommandFunction (command.h).
+// The subcommands of orvanel-calc, each with the shape of calc::CommandFunction or
+// calc::RegisterCommandFunction (command.h).
 #pragma once
 
 #include <iosfwd>
@@ -7,10 +8,14 @@
 
 namespace calc {
 
-int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err);
-int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                       std::ostream& err);
+// chart and synastry read the register for --subject and --subjects.
+int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                    const std::string& registerFile, std::ostream& out, std::ostream& err);
+int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                       const std::string& registerFile, std::ostream& out, std::ostream& err);
+// subjects list|add|remove|export|import: the register of subjects.
+int RunSubjectsCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                       const std::string& registerFile, std::ostream& out, std::ostream& err);
 int RunCycleCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
                     std::ostream& err);
 int RunCoincidencesCommand(const std::vector<std::string>& args, const std::string& dataDir,

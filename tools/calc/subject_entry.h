@@ -18,11 +18,12 @@ struct Moment {
 // Five whole-number words from `first` on (year, month, day, hour, minute).
 Moment ParseMoment(const std::vector<std::string>& words, std::size_t first);
 
-// EntryDate as typed with the year in four digits and month and day in two ("20011205").
-cp::Text TypedDate(std::int16_t year, std::int16_t month, std::int16_t day);
+// The texts of a moment typed with the year in four digits and month, day, hour and minute in two
+// ("2001", "12", "05", "14.30").
+orvanel::EntryTexts TypedTexts(const Moment& moment);
 
-// The date entry of subject `slot` with the year typed in four digits and month, day, hour and
-// minute in two, confirmed: EntryDate, EntryDateText, the positions and the whole chart of the slot.
+// The date entry of subject `slot` with those texts, confirmed: EntryDate, EntryDateText, the
+// positions and the whole chart of the slot.
 void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std::int16_t slot,
                   const Moment& moment);
 

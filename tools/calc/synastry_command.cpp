@@ -1,5 +1,5 @@
-// orvanel-calc synastry Y1 M1 D1 h1 m1 Y2 M2 D2 h2 m2 [--base 1|2]: both subjects entered, then the
-// synastry window's "Aspectos cruzados" with the given subject outside.
+// orvanel-calc synastry Y1 M1 D1 h1 m1 Y2 M2 D2 h2 m2 [--base 1|2] (or synastry --subjects N1 N2): both
+// subjects entered, then the synastry window's "Aspectos cruzados" with the given subject outside.
 #include <ostream>
 
 #include "calc_args.h"
@@ -7,6 +7,7 @@
 #include "command.h"
 #include "loaded_data.h"
 #include "orvanel/display/cross_aspect_texts.h"
+#include "orvanel/register/subject_loading.h"
 #include "subcommands.h"
 #include "subject_entry.h"
 
@@ -14,21 +15,27 @@ namespace calc {
 
 namespace {
 
-constexpr char kUsage[] = "synastry Y1 M1 D1 h1 m1 Y2 M2 D2 h2 m2 [--base 1|2]";
+constexpr char kUsage[] = "synastry (Y1 M1 D1 h1 m1 Y2 M2 D2 h2 m2 | --subjects NAME1 NAME2) [--base 1|2]";
 
-std::string SynastryDocument(std::vector<std::string> words, const std::string& dataDir) {
+std::string SynastryDocument(std::vector<std::string> words, const std::string& dataDir,
+                             const std::string& registerFile) {
+    const auto names = TakeOptionWords(words, "--subjects", 2);
     const auto baseWord = TakeOption(words, "--base");
-    ExpectWordCount(words, 10, kUsage);
-    const Moment first = ParseMoment(words, 0);
-    const Moment second = ParseMoment(words, 5);
+    ExpectWordCount(words, names ? 0 : 10, kUsage);
     // Right after the synastry window opens from the main menu, subject 2 is the outer one.
     const std::int16_t base = baseWord ? ParseInt16(*baseWord, "--base") : std::int16_t{2};
     if (base != 1 && base != 2) throw UsageError("--base must be 1 or 2");
 
     orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
-    EnterSubject(program, files, 1, first);
-    EnterSubject(program, files, 2, second);
+    if (names) {
+        orvanel::subjects::SubjectRegister subjects(registerFile);
+        orvanel::subjects::LoadSubject(program, files, subjects, names->at(0), 1);
+        orvanel::subjects::LoadSubject(program, files, subjects, names->at(1), 2);
+    } else {
+        EnterSubject(program, files, 1, ParseMoment(words, 0));
+        EnterSubject(program, files, 2, ParseMoment(words, 5));
+    }
     program.CurrentSubject = base;
     const orvanel::CrossAspectList list = orvanel::ListCrossAspects(program);
 
@@ -44,9 +51,9 @@ std::string SynastryDocument(std::vector<std::string> words, const std::string& 
 
 }  // namespace
 
-int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                       std::ostream& err) {
-    return RunGuarded(out, err, [&] { return SynastryDocument(args, dataDir); });
+int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir,
+                       const std::string& registerFile, std::ostream& out, std::ostream& err) {
+    return RunGuarded(out, err, [&] { return SynastryDocument(args, dataDir, registerFile); });
 }
 
 }  // namespace calc

@@ -1,11 +1,14 @@
 // Orvanel's pictures: the splash, the main menu, a chart, a synastry with its cross aspects, two pages
-// of a consultation report, the two vectors windows, a cycle plot and the coincidence report, reached
-// as the user reaches them.
+// of a consultation report, the two vectors windows, a cycle plot, the coincidence report and the
+// register of subjects, reached as the user reaches them.
 #include <QDate>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
 #include "dialog_answers.h"
+#include "orvanel/register/register_location.h"
+#include "orvanel/register/subject_register.h"
 #include "orvanel/report/consultation_report.h"
 #include "orvanel/report/report_file.h"
 #include "orvanel/shell/date_entry.h"
@@ -151,6 +154,30 @@ void CycleShots(ShotFolder& folder, orvanel::Windows& windows) {
     folder.Save(form9, "coincidencias");
 }
 
+// The register window with a register of a practitioner's clients, in a home folder inside the
+// shots' private data copy (QStandardPaths test mode), so that no user's register is read or written.
+void RegisterShots(ShotFolder& folder, orvanel::Windows& windows, const std::filesystem::path& data) {
+    qputenv("HOME", QByteArray::fromStdString(data.string()));
+    QStandardPaths::setTestModeEnabled(true);
+    const char* names[] = {
+        "Adela Sáenz",    "Álvaro Núñez",         "Beatriz O'Connor", "Carlos «el Sabio» Ruiz",
+        "Dolores Ibarra", "Elena, la de Sevilla", "Fernando Peña",    "Gabriela Mistral",
+        "Héctor Lavín",   "Inés de la Cruz",      "Jorge Borja",      "Lucía Fernández",
+        "Manuel Ortega",  "Nuria Espinosa",       "Óscar Romero",     "Pilar Miró",
+        "Rosa Castro",    "Sancho Panza",         "Teresa Ávila",     "Úrsula Iguarán",
+        "Víctor Jara",    "Yolanda Díaz"};
+    std::vector<orvanel::subjects::Subject> clients;
+    for (int i = 0; i < 22; ++i) {
+        const std::string day = std::to_string(10 + i), hour = std::to_string(10 + i % 12);
+        clients.push_back({names[i], std::to_string(1950 + 2 * i), i % 2 ? "07" : "11", day, hour + ".30",
+                           i == 0 ? "Primera consulta en marzo; vuelve cada seis meses." : "", "", ""});
+    }
+    orvanel::subjects::SubjectRegister(orvanel::subjects::DefaultRegisterPath())
+        .Import(clients, orvanel::subjects::Existing::Refuse);
+    windows.Open(orvanel::WindowId::Subjects, orvanel::WindowId::MainMenu);
+    folder.Save(windows.Window(orvanel::WindowId::Subjects), "sujetos-guardados");
+}
+
 }  // namespace
 
 void TakeOrvanelShots(ShotFolder& folder, const std::filesystem::path& data) {
@@ -167,6 +194,7 @@ void TakeOrvanelShots(ShotFolder& folder, const std::filesystem::path& data) {
     ReportShots(folder, session);
     VectorShots(folder, windows);
     CycleShots(folder, windows);
+    RegisterShots(folder, windows, data);
 }
 
 }  // namespace manual_shots

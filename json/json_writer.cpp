@@ -1,12 +1,12 @@
-// One-line JSON output of orvanel-calc.
-#include "json_writer.h"
+// One-line JSON output.
+#include "json/json_writer.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-namespace calc {
+namespace json {
 
 namespace {
 
@@ -191,4 +191,4 @@ JsonWriter& JsonWriter::Ints(const std::vector<std::int64_t>& values) {
     return EndArray();
 }
 
-}  // namespace calc
+}  // namespace json

@@ -1,6 +1,7 @@
 // The texts and numbers of the date entry, apart from the dialogs.
+#include "orvanel/shell/entry_texts.h"
+
 #include "conceptplane/numeric.h"
-#include "orvanel/shell/date_entry.h"
 
 namespace orvanel {
 
@@ -36,10 +37,6 @@ bool IsNumber(const cp::Text& t) {
     return i == t.size();
 }
 
-cp::Text TwoDigits(int v) {
-    return cp::FormatZeros(v, 2);
-}
-
 }  // namespace
 
 std::optional<std::int16_t> SubjectNumber(const cp::Text& typed) {
@@ -48,11 +45,6 @@ std::optional<std::int16_t> SubjectNumber(const cp::Text& typed) {
     const auto n = cp::TryInt16(cp::NumericValue(t));
     if (!n || *n < 0 || *n > 12) return std::nullopt;
     return n;
-}
-
-cp::Text TodayEntryDate(QDate today) {
-    const int year = 2000 + today.year() % 100;
-    return cp::FromInt(year) + TwoDigits(today.month()) + TwoDigits(today.day());
 }
 
 cp::Text TypedEntryDate(const cp::Text& year, const cp::Text& month, const cp::Text& day) {

@@ -1,0 +1,31 @@
+// Temporary folders and file bytes for the tests.
+#include "temp_folder.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace test_support {
+
+TempFolder::TempFolder() {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() / ("orvanel-test-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace test_support
