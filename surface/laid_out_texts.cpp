@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <unordered_map>
@@ -206,9 +207,7 @@ bool DrawLaidOutText(QPainter& painter, const SizedFont& font, QPointF baseline,
         return false;
     if (!WholePixelShift(painter.combinedTransform()) || !WholePixelShift(painter.deviceTransform()))
         return false;
-    for (const char32_t c : text) {
-        if (!Plain(c)) return false;
-    }
+    if (!std::all_of(text.begin(), text.end(), Plain)) return false;
     Caches& caches = TheCaches();
     auto found = caches.texts.find(TextView{text, &font});
     if (found == caches.texts.end()) {

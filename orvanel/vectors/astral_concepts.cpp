@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <numeric>
 #include <string_view>
 
 #include "orvanel/shell/tables.h"
@@ -35,10 +36,9 @@ AstralConcept AspectEntry(const cp::ConceptTable& concepts, const ChartSlot& slo
 // The name fitted to 20 characters followed by the parts, made in one piece.
 cp::Text Item(const cp::Text& name, std::initializer_list<std::u32string_view> parts) {
     cp::Text item = cp::Fixed(name, kNameWidth);
-    std::size_t size = item.size();
-    for (const auto part : parts)
-        size += part.size();
-    item.reserve(size);
+    item.reserve(
+        std::accumulate(parts.begin(), parts.end(), item.size(),
+                        [](std::size_t size, std::u32string_view part) { return size + part.size(); }));
     for (const auto part : parts)
         item += part;
     return item;
