@@ -69,29 +69,52 @@ std::string EncodeConceptRecord(const ConceptRecord& r) {
 
 ConceptTable ConceptTable::FromBytes(std::string_view bytes) {
     ConceptTable table;
-    const std::size_t count = RecordCount(bytes.size());
-    table.records_.reserve(count);
-    for (std::size_t n = 0; n < count; ++n) {
-        const std::size_t offset = n * kConceptRecordLength;
-        const std::string_view rest = offset < bytes.size() ? bytes.substr(offset) : std::string_view();
-        table.records_.push_back(DecodeConceptRecord(rest.substr(0, 112)));
-    }
+    table.Load(bytes);
     return table;
 }
 
-ConceptTable ConceptTable::OpenExisting(const std::string& path, OpenStatus* status) {
+void ConceptTable::Load(std::string_view bytes) {
+    const std::size_t count = RecordCount(bytes.size());
+    std::vector<ConceptRecord> records;
+    records.reserve(count);
+    for (std::size_t n = 0; n < count; ++n) {
+        const std::size_t offset = n * kConceptRecordLength;
+        const std::string_view rest = offset < bytes.size() ? bytes.substr(offset) : std::string_view();
+        records.push_back(DecodeConceptRecord(rest.substr(0, 112)));
+    }
+    records_ = std::move(records);
+    grid_ = PlaneGrid(records_);
+    directions_ = DirectionBins(records_);
+}
+
+bool ConceptTable::Refresh() {
+    if (path_.empty()) return false;
+    const std::optional<FileStamp> stamp = StampOf(path_.c_str());
+    if (versionRead_ && stamp == stamp_) return false;
     std::string bytes;
-    const bool ok = ReadWhole(path, &bytes);
-    if (status) *status = ok ? OpenStatus::Opened : OpenStatus::Unreadable;
-    return ok ? FromBytes(bytes) : ConceptTable();
+    const bool read = stamp && ReadWhole(path_, &bytes);
+    status_ = read ? OpenStatus::Opened : OpenStatus::Unreadable;
+    // A file that exists but could not be read is tried again at the next call, whatever its stamp.
+    versionRead_ = read || !stamp;
+    stamp_ = stamp;
+    Load(bytes);
+    return true;
+}
+
+ConceptTable ConceptTable::OpenExisting(const std::string& path, OpenStatus* status) {
+    ConceptTable table;
+    table.path_ = path;
+    table.Refresh();
+    if (status) *status = table.status_;
+    return table;
 }
 
 ConceptTable ConceptTable::Open(const std::string& path, OpenStatus* status) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) {
-        std::ofstream created(path, std::ios::binary);
+        const bool created = static_cast<bool>(std::ofstream(path, std::ios::binary));
         if (status) *status = created ? OpenStatus::Created : OpenStatus::CreateFailed;
-        return ConceptTable();
+        return OpenExisting(path);
     }
     return OpenExisting(path, status);
 }

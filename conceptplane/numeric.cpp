@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -91,10 +92,6 @@ std::int32_t StoreInt32(double v) {
     return *r;
 }
 
-bool FitsSingle(double v) {
-    return std::isfinite(v) && std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
-}
-
 float StoreSingle(double v) {
     if (!FitsSingle(v)) throw OverflowFault();
     return static_cast<float>(v);
@@ -124,23 +121,45 @@ double LenientNumber(const Text& text) {
     return std::isfinite(v) ? v : 0.0;
 }
 
+namespace {
+
+// A whole number as printf writes it with "%0*.0f" (at least `digits` digits after the sign, zeros in
+// front): in integer arithmetic for the numbers a display shows, with printf for any other.
+Text WholeDigits(double r, int digits) {
+    constexpr double kIntegerReach = 1e15;
+    if (std::fabs(r) >= kIntegerReach || digits < 0 || digits > 20 || (r == 0 && std::signbit(r))) {
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%0*.0f", digits + (r < 0 ? 1 : 0), r);
+        return Text(buffer, buffer + std::strlen(buffer));
+    }
+    const auto whole = static_cast<long long>(r);
+    auto magnitude = static_cast<unsigned long long>(whole < 0 ? -whole : whole);
+    char buffer[32];
+    char* const end = buffer + sizeof buffer;
+    char* first = end;
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    while (end - first < digits)
+        *--first = '0';
+    if (whole < 0) *--first = '-';
+    return Text(first, end);
+}
+
+}  // namespace
+
 Text FormatHashes(double v) {
     const double r = RoundHalfAway(v);
     if (!std::isfinite(r)) return Text();
     if (r == 0) return Text();
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", r);
-    const std::string s = buffer;
-    return Text(s.begin(), s.end());
+    return WholeDigits(r, 0);
 }
 
 Text FormatZeros(double v, int digits) {
     const double r = RoundHalfAway(v);
     if (!std::isfinite(r)) return Text();
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%0*.0f", digits + (r < 0 ? 1 : 0), r);
-    const std::string s = buffer;
-    return Text(s.begin(), s.end());
+    return WholeDigits(r, digits);
 }
 
 }  // namespace cp

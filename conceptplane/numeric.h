@@ -2,7 +2,9 @@
 // single-precision stores, the numeric-value reader of number texts, and the display patterns.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "text.h"
@@ -23,7 +25,9 @@ std::optional<std::int32_t> TryInt32(double v);
 // A single-precision store; a finite value beyond its range, or a non-finite one, throws OverflowFault.
 float StoreSingle(double v);
 // Whether StoreSingle takes `v`.
-bool FitsSingle(double v);
+inline bool FitsSingle(double v) {
+    return std::isfinite(v) && std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
+}
 
 // Whole-number division and remainder of two whole numbers: truncated quotient, remainder with the
 // dividend's sign. A zero divisor throws OverflowFault.

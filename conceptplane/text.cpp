@@ -53,25 +53,35 @@ Text FromUtf8(std::string_view utf8) {
 std::string ToUtf8(const Text& text) {
     std::string out;
     out.reserve(text.size());
+    AppendUtf8(out, text);
+    return out;
+}
+
+void AppendUtf8(std::string& out, const Text& text) {
+    // Room for the longest form first, then the bytes written in place.
+    const std::size_t start = out.size();
+    out.resize(start + 4 * text.size());
+    char* p = out.data() + start;
+    const auto put = [&p](unsigned v) { *p++ = static_cast<char>(v); };
     for (char32_t c : text) {
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
         if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
+            put(c);
         } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xC0 | (c >> 6));
+            put(0x80 | (c & 0x3F));
         } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
         } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
         }
     }
-    return out;
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 Text Fixed(const Text& text, std::size_t length) {

@@ -12,6 +12,8 @@ using Text = std::u32string;
 
 Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(const Text& text);
+// ToUtf8 onto the end of `out`.
+void AppendUtf8(std::string& out, const Text& text);
 
 // A left-justified field of exactly `length` characters: padded with blanks, or cut.
 Text Fixed(const Text& text, std::size_t length);

@@ -1,6 +1,8 @@
 #include "zoom_box.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "numeric.h"
 
@@ -13,6 +15,9 @@ constexpr surface::Rgb kCrosshairRed = surface::RGB(250, 0, 0);
 constexpr double kConceptCircle = 50;
 // Lines long enough to cross the box from the plane's centre, however far away it lies.
 constexpr double kRadialReach = 100000;
+// Box units beyond the box's half side within which the grid gives its candidates: far more than any
+// rounding of the exact test, so that no concept the test would show is left out.
+constexpr double kCandidateMargin = 100;
 
 // Zoom-box units per plane unit: the neighbourhood grows with the distance from the centre, as the
 // spacing of the concepts does; 0.1 keeps the centre from dividing by zero.
@@ -46,13 +51,21 @@ Text OrvanelReadout(double v) {
 void ForEachZoomBoxConcept(const CurrentPoint& point, const ConceptTable& concepts, Arithmetic arithmetic,
                            const std::function<void(const ZoomBoxConcept&)>& visit) {
     const double k = BoxScale(point, arithmetic);
-    const std::int32_t count = concepts.Count();
-    for (std::int32_t n = 1; n <= count; ++n) {
+    const double reach = (kBoxCentre + kCandidateMargin) / k;
+    std::vector<std::int32_t> candidates;
+    concepts.Grid().Candidates(point.x - reach, point.x + reach, point.y - reach, point.y + reach,
+                               &candidates);
+    std::vector<ZoomBoxConcept> shown;
+    for (const std::int32_t n : candidates) {
         const ConceptRecord& r = concepts.Read(n);
         const double zx = BoxPosition((r.xValue - point.x) * k + kBoxCentre, arithmetic);
         const double zy = BoxPosition(kBoxCentre - (r.yValue - point.y) * k, arithmetic);
-        if (InsideBox(zx) && InsideBox(zy)) visit({n, zx, zy});
+        if (InsideBox(zx) && InsideBox(zy)) shown.push_back({n, zx, zy});
     }
+    // Drawn in file order, so that later names print over earlier ones as they always did.
+    std::sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.record < b.record; });
+    for (const ZoomBoxConcept& c : shown)
+        visit(c);
 }
 
 void ShowZoomBox(surface::DrawingSurface& z, CurrentPoint& point, const ConceptTable& concepts,

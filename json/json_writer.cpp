@@ -1,6 +1,8 @@
 // One-line JSON output.
 #include "json/json_writer.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -14,45 +16,67 @@ std::string FormatReal(double value, int digits) {
     return buffer;
 }
 
-}  // namespace
-
-std::string QuoteJson(std::string_view utf8) {
-    std::string out = "\"";
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            default:
-                if (byte < 0x20 || byte == 0x7F) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
+// The escape of a byte that JSON does not take as it is.
+void AppendEscape(std::string& out, unsigned char byte) {
+    switch (byte) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        default: {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
         }
     }
+}
+
+// Appends the quoted form of well-formed UTF-8, copying the runs between escapes whole.
+void AppendQuoted(std::string& out, std::string_view utf8) {
     out += '"';
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\' && byte != 0x7F) continue;
+        out.append(utf8, run, i - run);
+        AppendEscape(out, byte);
+        run = i + 1;
+    }
+    out.append(utf8, run);
+    out += '"';
+}
+
+// Bytes that are not UTF-8 (a command line can hold any) become U+FFFD, one each.
+std::string_view WellFormed(std::string_view text, std::string& scratch) {
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) return text;
+    scratch = cp::ToUtf8(cp::FromUtf8(text));
+    return scratch;
+}
+
+}  // namespace
+
+std::string QuoteJson(std::string_view text) {
+    std::string scratch, out;
+    AppendQuoted(out, WellFormed(text, scratch));
     return out;
 }
 
@@ -104,23 +128,30 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
     BeforeValue();
-    out_ += QuoteJson(name);
+    AppendQuoted(out_, WellFormed(name, scratch_));
     out_ += ": ";
     afterKey_ = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view utf8) {
-    Raw(QuoteJson(utf8));
+    BeforeValue();
+    AppendQuoted(out_, WellFormed(utf8, scratch_));
     return *this;
 }
 
 JsonWriter& JsonWriter::String(const cp::Text& text) {
-    return String(cp::ToUtf8(text));
+    BeforeValue();
+    scratch_.clear();
+    cp::AppendUtf8(scratch_, text);
+    AppendQuoted(out_, scratch_);
+    return *this;
 }
 
 JsonWriter& JsonWriter::Int(std::int64_t value) {
-    Raw(std::to_string(value));
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Raw(std::string_view(digits, static_cast<std::size_t>(end - digits)));
     return *this;
 }
 

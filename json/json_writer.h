@@ -1,6 +1,8 @@
 // A small writer of one-line JSON documents (orvanel-calc's output, the register's files): objects,
-// arrays, texts (UTF-8, every control character escaped), whole numbers, and reals printed with
-// enough digits to read back exactly (9 significant digits for single precision, 17 for double).
+// arrays, texts (UTF-8, every control character escaped, every byte that is not UTF-8 replaced by
+// U+FFFD, so that whatever bytes a command line holds the document stays valid), whole numbers, and
+// reals printed with enough digits to read back exactly (9 significant digits for single precision,
+// 17 for double).
 #pragma once
 
 #include <cstdint>
@@ -21,6 +23,7 @@ class JsonWriter {
     // The name of the next member of the open object.
     JsonWriter& Key(std::string_view name);
 
+    // Any bytes: those that are not UTF-8 come out as U+FFFD.
     JsonWriter& String(std::string_view utf8);
     JsonWriter& String(const cp::Text& text);
     JsonWriter& Int(std::int64_t value);
@@ -42,13 +45,14 @@ class JsonWriter {
     void Raw(std::string_view text);
 
     std::string out_;
+    std::string scratch_;  // a text on its way into out_
     // One entry per open container: whether a value has been written in it yet.
     std::vector<bool> hasValue_;
     bool afterKey_ = false;
 };
 
 // The JSON form of a text, with its quotes.
-std::string QuoteJson(std::string_view utf8);
+std::string QuoteJson(std::string_view text);
 
 // A one-member document {"error": message}, as orvanel-calc's batch prints for a failing line.
 std::string ErrorDocument(std::string_view message);

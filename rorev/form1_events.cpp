@@ -48,6 +48,7 @@ void Form1::Picture1_MouseMove(int, double x, double y) {
     cp::CurrentPoint& point = state_.workspace.currentPoint;
     point.x = plane.x;
     point.y = plane.y;
+    state_.concepts.Refresh();
     cp::ShowZoomBox(picture2_->Surface(), point, state_.concepts, cp::Arithmetic::Rorev);
     const cp::ZoomReadouts readouts = cp::MakeReadouts(point, cp::Arithmetic::Rorev);
     SetReadout(text1_, " X = ", readouts.x);
@@ -109,6 +110,7 @@ void Form1::ChooseMode(cp::PlaneMode mode) {
 
 void Form1::FillConceptList(bool descriptionsOn) {
     list1_->clear();
+    state_.concepts.Refresh();
     for (const cp::ConceptRecord& record : state_.concepts.Records())
         list1_->addItem(ToQString(record.name));
     list1_->show();

@@ -11,10 +11,9 @@ namespace rorev {
 cp::ConceptTable OpenConcepts(const std::string& path) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
-    if (!exists && !error) return cp::ConceptTable();
     cp::ConceptTable::OpenStatus status = cp::ConceptTable::OpenStatus::Unreadable;
     cp::ConceptTable concepts = cp::ConceptTable::OpenExisting(path, &status);
-    if (status != cp::ConceptTable::OpenStatus::Opened) {
+    if ((exists || error) && status != cp::ConceptTable::OpenStatus::Opened) {
         surface::UseDialogs().Message(QString::fromUtf8(cp::kUnreadableConceptsMessage),
                                       QString::fromUtf8(cp::kDataFilesCaption), surface::Buttons::Ok);
     }

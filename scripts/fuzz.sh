@@ -10,7 +10,7 @@ dir=${2:-build-fuzz}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DORVANEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$dir" --target fuzzers --parallel "$(nproc)"
 mkdir -p "$dir/artifacts"
-for target in numeric_value cp1252 concept_record ephemeris subjects_file; do
+for target in numeric_value cp1252 concept_record ephemeris subjects_file batch_line; do
     scratch="$dir/corpus/$target"
     mkdir -p "$scratch"
     echo "== $target, $seconds s"

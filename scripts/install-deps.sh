@@ -9,6 +9,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35 fonts-texgyre fonts-noto-color-emoji
     xvfb xauth imagemagick poppler-utils
     clang-14 libclang-rt-14-dev valgrind clang-tidy-14 cppcheck
+    time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "drawing_surface.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace surface {
 
@@ -97,12 +98,12 @@ void DrawingSurface::Line(std::optional<Point> from, Point to, bool relative, st
     current_ = p.b;
 }
 
-void DrawingSurface::Print(const std::u32string& text) {
+void DrawingSurface::Print(std::u32string text) {
     Primitive p;
     p.kind = PrimitiveKind::Text;
     p.a = current_;
     p.colour = fore_;
-    p.text = text;
+    p.text = std::move(text);
     p.font = font_;
     Add(p);
     double advance = 0;

@@ -96,7 +96,7 @@ class DrawingSurface {
     Point Current() const { return current_; }
     // Prints a text with its top-left corner at the current position, in the font and fore colour,
     // on a transparent background; then the current position moves to the start of the next line.
-    void Print(const std::u32string& text);
+    void Print(std::u32string text);
 
     void SetForeColour(Rgb c) { fore_ = c; }
     Rgb ForeColour() const { return fore_; }

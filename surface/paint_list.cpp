@@ -1,13 +1,12 @@
 #include "surface/paint_list.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-#include "surface/fonts.h"
+#include "surface/laid_out_texts.h"
 
 namespace surface {
 
@@ -17,6 +16,10 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
+}
+
+QString ToQString(const std::u32string& text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The draw styles of a picture box, by number; dashes exist only at width 1. `scale` turns the
@@ -58,6 +61,8 @@ class Mapping {
         return QPointF(target_.left() + (p.x - scale_.left) * sx_, target_.top() + (p.y - scale_.top) * sy_);
     }
     double Length(double xUnits) const { return std::fabs(xUnits * sx_); }
+    // The rectangle painted, which is also the painter's clip.
+    const QRectF& Target() const { return target_; }
     // Design pixels to target pixels, for texts and pen widths.
     double TextScale() const { return textScale_; }
     bool Valid() const { return std::isfinite(sx_) && std::isfinite(sy_) && sx_ != 0 && sy_ != 0; }
@@ -91,20 +96,20 @@ void PaintOutlines(const QFont& font, double pixels, QPointF baseline, const QSt
 }
 
 void PaintText(const Primitive& p, const Mapping& map, QPainter& painter) {
-    QFont font = DesignFont(p.font);
     const double pixels = p.font.points * kPixelsPerPoint * map.TextScale();
-    font.setPointSizeF(std::max(0.5, pixels * 72.0 / painter.device()->logicalDpiY()));
-    const QFontMetricsF metrics(font, painter.device());
+    const SizedFont& font = SizeFont(p.font, pixels, painter.device());
     const QPointF corner = map(p.a);
-    const QPointF baseline(corner.x(), corner.y() + metrics.ascent());
-    const QString text = QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size()));
+    const QPointF baseline(corner.x(), corner.y() + font.ascent);
     if (NeedsOutlines(p, painter)) {
-        PaintOutlines(font, pixels, baseline, text, painter, ToQColor(p.colour));
+        PaintOutlines(font.font, pixels, baseline, ToQString(p.text), painter, ToQColor(p.colour));
         return;
     }
-    painter.setFont(font);
-    painter.setPen(ToQColor(p.colour));
-    painter.drawText(baseline, text);
+    const QColor colour = ToQColor(p.colour);
+    // The zoom box paints the same names at every mouse move: each is laid out once.
+    if (DrawLaidOutText(painter, font, baseline, p.text, map.Target(), colour)) return;
+    painter.setPen(colour);
+    painter.setFont(font.font);
+    painter.drawText(baseline, ToQString(p.text));
 }
 
 void PaintPrimitive(const Primitive& p, const Mapping& map, QPainter& painter) {

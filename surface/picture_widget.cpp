@@ -19,7 +19,13 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);  // moves are reported with no button held, for the readouts
     setAttribute(Qt::WA_OpaquePaintEvent);
     ExposeAs(this, QAccessible::Graphic);
-    surface_.SetOnChange([this] { update(); });
+    // One repaint shows every change made before it, so Qt is asked once until the picture is painted:
+    // a zoom box of hundreds of concepts changes hundreds of times in one mouse move.
+    surface_.SetOnChange([this] {
+        if (repaintAsked_) return;
+        repaintAsked_ = true;
+        update();
+    });
 }
 
 void PictureWidget::SetDesignGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
@@ -35,6 +41,7 @@ Point PictureWidget::ToUser(QPointF pixel) const {
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
+    repaintAsked_ = false;
     QPainter painter(this);
     PaintList(surface_, painter, QRectF(rect()));
 }

@@ -38,6 +38,7 @@ class PictureWidget : public QWidget {
 
   private:
     DrawingSurface surface_;
+    bool repaintAsked_ = false;  // an update asked of Qt and not yet painted
 };
 
 }  // namespace surface

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "loaded_data.h"
 #include "orvanel/report/consultation_report.h"
 #include "orvanel/report/report_file.h"
 #include "subject_entry.h"

@@ -1,8 +1,6 @@
 // The in-memory copies of the two ephemeris files.
 #include "ephemeris_files.h"
 
-#include <sys/stat.h>
-
 #include <fstream>
 #include <iterator>
 
@@ -12,20 +10,16 @@ namespace orvanel {
 
 const std::string& CachedFile::Bytes(const char* missingMessage, bool* changed) {
     // One stat per request: the check runs on every computation, 31 times for a cycle plot.
-    struct stat info {};
-    if (::stat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) throw cp::DataFault(missingMessage);
-    const long long size = info.st_size;
-    const long long time = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
-    *changed = !loaded_ || size != size_ || time != time_;
+    const std::optional<cp::FileStamp> stamp = cp::StampOf(path_.c_str());
+    if (!stamp) throw cp::DataFault(missingMessage);
+    *changed = stamp != stamp_;
     if (!*changed) return bytes_;
     std::ifstream in(path_, std::ios::binary);
     if (!in) throw cp::DataFault(missingMessage);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw cp::DataFault(missingMessage);
     bytes_ = std::move(bytes);
-    size_ = size;
-    time_ = time;
-    loaded_ = true;
+    stamp_ = stamp;
     return bytes_;
 }
 

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "conceptplane/file_stamp.h"
 #include "orvanel/astro/element_table.h"
 #include "orvanel/astro/orbit_table.h"
 
@@ -31,10 +33,7 @@ class CachedFile {
 
   private:
     std::filesystem::path path_;
-    bool loaded_ = false;
-    // Size and modification time in nanoseconds, from one stat of the file.
-    long long size_ = 0;
-    long long time_ = 0;
+    std::optional<cp::FileStamp> stamp_;  // of the bytes held; nothing before the first read
     std::string bytes_;
 };
 

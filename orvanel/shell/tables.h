@@ -54,9 +54,13 @@ inline constexpr float PlaneZoomAtStart = 1.0f;
 cp::Text GlyphAt(std::u32string_view glyphs, std::int32_t k);
 // Entry k of a name table, or an empty text when k is outside it.
 template <std::size_t N>
+std::u32string_view NameViewAt(const std::array<std::u32string_view, N>& names, std::int32_t k) {
+    if (k < 0 || static_cast<std::size_t>(k) >= N) return {};
+    return names[static_cast<std::size_t>(k)];
+}
+template <std::size_t N>
 cp::Text NameAt(const std::array<std::u32string_view, N>& names, std::int32_t k) {
-    if (k < 0 || static_cast<std::size_t>(k) >= N) return cp::Text();
-    return cp::Text(names[static_cast<std::size_t>(k)]);
+    return cp::Text(NameViewAt(names, k));
 }
 
 }  // namespace orvanel

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <numeric>
+#include <string_view>
 
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/nearest_concept.h"
@@ -30,20 +33,33 @@ AstralConcept AspectEntry(const cp::ConceptTable& concepts, const ChartSlot& slo
             NearestConcept(concepts, sum.angle, sum.length)};
 }
 
+// The name fitted to 20 characters followed by the parts, made in one piece.
+cp::Text Item(const cp::Text& name, std::initializer_list<std::u32string_view> parts) {
+    cp::Text item = cp::Fixed(name, kNameWidth);
+    item.reserve(
+        std::accumulate(parts.begin(), parts.end(), item.size(),
+                        [](std::size_t size, std::u32string_view part) { return size + part.size(); }));
+    for (const auto part : parts)
+        item += part;
+    return item;
+}
+
 cp::Text ItemText(const AstralConcept& c, const ChartSlot& slot) {
-    const cp::Text name = cp::Fixed(c.name, kNameWidth);
     switch (c.of) {
         case AstralConcept::Of::Point:
-            return name + U"(" + NameAt(PlanetNames, c.point) + U" en " +
-                   NameAt(SignNames, SignOfLongitude(slot.longitude[static_cast<std::size_t>(c.point)])) +
-                   U")";
+            return Item(
+                c.name,
+                {U"(", NameViewAt(PlanetNames, c.point), U" en ",
+                 NameViewAt(SignNames, SignOfLongitude(slot.longitude[static_cast<std::size_t>(c.point)])),
+                 U")"});
         case AstralConcept::Of::Aspect:
-            return name + U"(" + NameAt(PlanetNames, c.point) + U" " + NameAt(AspectNames, c.kind - 1) +
-                   U" " + NameAt(PlanetNames, c.second) + U")";
+            return Item(c.name,
+                        {U"(", NameViewAt(PlanetNames, c.point), U" ", NameViewAt(AspectNames, c.kind - 1),
+                         U" ", NameViewAt(PlanetNames, c.second), U")"});
         case AstralConcept::Of::Resultant:
             break;
     }
-    return name + U"(Vector suma)";
+    return Item(c.name, {U"(Vector suma)"});
 }
 
 }  // namespace
@@ -56,6 +72,7 @@ std::int32_t SignOfLongitude(std::int32_t longitude) {
 std::vector<AstralConcept> AstralConceptsOf(const ChartSlot& slot, const cp::ConceptTable& concepts,
                                             cp::VectorWorkspace& workspace) {
     std::vector<AstralConcept> entries;
+    entries.reserve(14 + static_cast<std::size_t>(std::max<int>(slot.aspectCount, 0)));
     for (std::size_t k = 1; k <= 13; ++k) {
         entries.push_back({AstralConcept::Of::Point, static_cast<std::int32_t>(k), 0, 0,
                            NearestConcept(concepts, slot.vectorAngle[k], slot.vectorRadius[k])});

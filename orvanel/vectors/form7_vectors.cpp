@@ -12,7 +12,6 @@
 #include "orvanel/shell/session.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/shell/windows.h"
-#include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/plane_controls.h"
 #include "orvanel/vectors/plane_session.h"
 #include "surface/choice_list.h"
@@ -163,9 +162,7 @@ void Form7Vectors::OpenFromChart(WindowId from) {
 
 void Form7Vectors::mnuAstrales_Click() {
     std::vector<cp::Text> items;
-    if (!RunGuarded(kWindowCaption,
-                    [&] { items = ListAstralConcepts(plane_.program, plane_.concepts, plane_.workspace); }))
-        return;
+    if (!RunGuarded(kWindowCaption, [&] { items = plane_.AstralConcepts(); })) return;
     FillList(list4_, items);
     list4_->show();
     list4_->raise();

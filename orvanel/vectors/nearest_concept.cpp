@@ -11,28 +11,45 @@ namespace {
 
 constexpr float kNamingStart = 50000;
 constexpr float kNamingWindow = 8;
+constexpr int kNamingReach = 8;  // the window in whole degrees, for the index of directions
+
+// The best concept met so far: the smallest radius difference, and on equal differences the lower
+// record number, which a scan in file order meets first.
+struct Best {
+    float difference = kNamingStart;
+    std::int32_t record = 0;
+
+    void Consider(const cp::DirectionEntry& c, double angle, double radius) {
+        // Differences are kept in single precision, as the comparison with 8 degrees expects; one
+        // beyond that range (a garbled file) is too far to name the point.
+        const double angleDifference = std::fabs(c.degrees - angle);
+        const double radiusDifference = std::fabs(c.radius - radius);
+        if (!cp::FitsSingle(angleDifference) || !cp::FitsSingle(radiusDifference)) return;
+        float d = static_cast<float>(angleDifference);
+        if (d > 180) d = 360 - d;
+        if (!(d < kNamingWindow)) return;
+        const auto e = static_cast<float>(radiusDifference);
+        if (e < difference || (e == difference && record != 0 && c.record < record)) {
+            difference = e;
+            record = c.record;
+        }
+    }
+};
 
 }  // namespace
 
 cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius) {
-    float best = kNamingStart;
-    const cp::Text* result = nullptr;
-    for (const cp::ConceptRecord& record : concepts.Records()) {
-        // Differences are kept in single precision, as the comparison with 8 degrees expects; one
-        // beyond that range (a garbled file) is too far to name the point.
-        const double angleDifference = std::fabs(record.degreesValue - angle);
-        const double radiusDifference = std::fabs(record.radiusValue - radius);
-        if (!cp::FitsSingle(angleDifference) || !cp::FitsSingle(radiusDifference)) continue;
-        float d = static_cast<float>(angleDifference);
-        if (d > 180) d = 360 - d;
-        if (!(d < kNamingWindow)) continue;
-        const auto e = static_cast<float>(radiusDifference);
-        if (e < best) {
-            best = e;
-            result = &record.name;
+    Best best;
+    if (const auto near = concepts.Directions().Near(angle, kNamingReach)) {
+        for (const auto& stretch : *near) {
+            for (const cp::DirectionEntry& c : stretch)
+                best.Consider(c, angle, radius);
         }
+    } else {
+        for (std::int32_t n = 1; n <= concepts.Count(); ++n)
+            best.Consider({n, concepts.Read(n).degreesValue, concepts.Read(n).radiusValue}, angle, radius);
     }
-    return result ? *result : cp::Text();
+    return best.record != 0 ? concepts.Read(best.record).name : cp::Text();
 }
 
 }  // namespace orvanel

@@ -4,10 +4,11 @@
 #include "conceptplane/vector_drawing.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/analyse_point.h"
+#include "orvanel/vectors/astral_concepts.h"
 
 namespace orvanel {
 
-PlaneSession::PlaneSession(Program& p, const cp::ConceptTable& c) : program(p), concepts(c) {}
+PlaneSession::PlaneSession(Program& p, cp::ConceptTable& c) : program(p), concepts(c) {}
 
 cp::PlaneTarget PlaneSession::Target(surface::DrawingSurface& picture, std::optional<std::int16_t> slot,
                                      std::optional<ChartLayerFlags> forced) {
@@ -46,8 +47,14 @@ cp::ZoomReadouts PlaneSession::PointAt(surface::Point picture, surface::DrawingS
     const surface::Point plane = view.PictureToPlane(picture);
     workspace.currentPoint.x = plane.x;
     workspace.currentPoint.y = plane.y;
+    concepts.Refresh();
     cp::ShowZoomBox(zoomBox, workspace.currentPoint, concepts, workspace.arithmetic);
     return cp::MakeReadouts(workspace.currentPoint, workspace.arithmetic);
+}
+
+std::vector<cp::Text> PlaneSession::AstralConcepts() {
+    concepts.Refresh();
+    return ListAstralConcepts(program, concepts, workspace);
 }
 
 bool PlaneSession::SumResult() {

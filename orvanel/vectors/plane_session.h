@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "conceptplane/concept_table.h"
 #include "conceptplane/plane_view.h"
@@ -21,12 +22,12 @@ inline constexpr std::int32_t kSun = 1;
 
 class PlaneSession {
   public:
-    PlaneSession(Program& program, const cp::ConceptTable& concepts);
+    PlaneSession(Program& program, cp::ConceptTable& concepts);
     PlaneSession(const PlaneSession&) = delete;
     PlaneSession& operator=(const PlaneSession&) = delete;
 
     Program& program;
-    const cp::ConceptTable& concepts;
+    cp::ConceptTable& concepts;  // read again before a lookup when the file changed
     cp::PlaneView view{cp::Arithmetic::Orvanel};
     cp::VectorWorkspace workspace{cp::Arithmetic::Orvanel};
 
@@ -47,8 +48,10 @@ class PlaneSession {
     std::int16_t FixedSubject() const;
 
     // The point under the mouse at `picture` (plane picture coordinates): CurrentPoint set, the zoom
-    // box redrawn around it; the readout texts.
+    // box redrawn around it with the concept file as it is now; the readout texts.
     cp::ZoomReadouts PointAt(surface::Point picture, surface::DrawingSurface& zoomBox);
+    // The astral-concepts list of slot CurrentSubject, named by the concept file as it is now.
+    std::vector<cp::Text> AstralConcepts();
 
     // The Sum-mode result of the two-subject window: operand lengths, ComputeResultant; nothing drawn.
     // False outside the Sum mode, when a right click does nothing.

@@ -101,19 +101,40 @@ TEST(ChartVectors, LengthsFromRoundedComponents) {
 }
 
 TEST(NearestConcept, WithinEightDegreesTheNearestRadiusWins) {
-    const std::vector<Concept> records = {{U"Lejos", 50, 1000},   {U"Casi", 107.9, 1500},
-                                          {U"Borde", 108, 1000},  {U"Primero", 104, 1200},
-                                          {U"Segundo", 96, 1200}, {U"Norte", 355, 2000}};
+    const std::vector<Concept> records = {
+        {U"Lejos", 50, 1000},
+        {U"Casi", 107.9, 1500},
+        {U"Borde", 108, 1000},
+        {U"Primero", 104, 1200},
+        {U"Segundo", 96, 1200},
+        {U"Norte", 355, 2000},
+        {U"Redondeado", 107.9999999, 1000},  // 7.9999999 is 8 in single precision
+        {U"Cero", 0, 3000},
+        {U"Vuelta", 360, 3000},
+        {U"Tope", 200, 51000},
+        {U"Al filo", 354, 4000},
+        {U"Enorme", 1000, 900000},
+        {U"Negativo", -355, 800000}};
     const cp::ConceptTable concepts = ConceptTableOf(records);
     const struct {
         double degrees, radius;
         cp::Text name;
         const char* why;
-    } cases[] = {{100, 1000, U"Primero", "8 degrees never qualify"},
-                 {100, 1200, U"Primero", "ties: the earlier record"},
-                 {100.5, 1500, U"Casi", "the nearest radius"},
-                 {2, 0, U"Norte", "355 is 7 degrees from 2"},
-                 {200, 1000, U"", "nothing within 8 degrees"}};
+    } cases[] = {
+        {100, 1000, U"Primero", "8 degrees never qualify, nor what rounds to 8"},
+        {100, 1200, U"Primero", "ties go to the earlier record, whichever direction lies nearer"},
+        {100.5, 1500, U"Casi", "7.9 degrees qualify"},
+        {2, 2000, U"Norte", "355 is 7 degrees from 2, across 0"},
+        {359, 3000, U"Cero", "0 and 360 both 1 degree from 359: the earlier record"},
+        {5, 3000, U"Cero", "and both 5 degrees from 5"},
+        {2, 4000, U"Cero", "354 is 8 degrees from 2 across 0: the next nearest radius wins"},
+        {200, 1001, U"Tope", "a radius 49,999 away qualifies"},
+        {200, 1000, U"", "one 50,000 away never does"},
+        {100, 900000, U"Enorme", "1000 degrees lie 900 away: 360 - 900 is below 8"},
+        {5, 800000, U"Negativo", "-355 lies 360 away from 5: 0 degrees"},
+        {365, 3000, U"Cero", "an angle past 360: 0 lies 365 away, 360 - 365 is below 8"},
+        {-3, 2000, U"Norte", "a negative angle: 355 lies 358 away, 2 degrees"},
+    };
     // The record's whole 30-character name, or nothing.
     for (const auto& c : cases)
         EXPECT_EQ(NearestConcept(concepts, c.degrees, c.radius),

@@ -2,7 +2,12 @@
 // errors (exit 2, one line on standard error, nothing on standard output), batch and --data.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+
 #include "calc_run.h"
+#include "conceptplane/concept_table.h"
 #include "json_reader.h"
 
 namespace calc_test {
@@ -153,6 +158,39 @@ TEST(CalcBatch, OneDocumentPerLineAndFailuresDoNotStopIt) {
         EXPECT_FALSE(docs[k]["error"].text.empty());
     }
     EXPECT_EQ(docs[5]["ephemerisText"].text, Succeeds("ephemeris 1965 7 3 9 30")["ephemerisText"].text);
+
+    // Bytes that are not UTF-8 come back replaced, so that every line stays JSON.
+    const CalcRun raw = RunCalc({"batch"}, "nada\xFF\xC3\nchart \xE9 1 1 1 1\n");
+    const auto lineEnd = raw.out.find('\n');
+    EXPECT_NE(ParseJson(raw.out.substr(0, lineEnd))["error"].text.find("nada\xEF\xBF\xBD\xEF\xBF\xBD\""),
+              std::string::npos);
+    EXPECT_EQ(ParseJson(raw.out.substr(lineEnd + 1))["error"].text,
+              "year is not a whole number: \"\xEF\xBF\xBD\"");
+}
+
+// The data files stay loaded from one command line to the next, and a file changed in between is
+// read again: what a batch sees is the folder as it is at each line.
+TEST(CalcBatch, DataChangedBetweenLinesIsSeenAtTheNext) {
+    const auto folder = std::filesystem::temp_directory_path() / "orvanel_calc_batch_data";
+    std::filesystem::remove_all(folder);
+    std::filesystem::copy(SourceData(), folder);
+    const auto path = folder / "concptos.txt";
+    const auto write = [&](const cp::Text& name) {
+        cp::ConceptRecord r;
+        r.name = name;
+        std::ofstream(path, std::ios::binary) << cp::EncodeConceptRecord(r);
+    };
+    const std::string nearest = "--data " + folder.string() + " plane --rorev nearest 0 0\n";
+    write(U"Uno");
+    const CalcRun first = RunCalc({"batch"}, nearest);
+    write(U"Dos");
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
+    const CalcRun second = RunCalc({"batch"}, nearest);
+    EXPECT_EQ(ParseJson(first.out)["name"].text, cp::ToUtf8(cp::Fixed(U"Uno", 30)));
+    EXPECT_EQ(ParseJson(second.out)["name"].text, cp::ToUtf8(cp::Fixed(U"Dos", 30)));
+    std::filesystem::remove(folder / "efemerides.txt");
+    EXPECT_EQ(RunCalc({"--data", folder.string(), "ephemeris", "2001", "12", "5", "14", "30"}).status, 2);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

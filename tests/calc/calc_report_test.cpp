@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc_program.h"
+#include "loaded_data.h"
 #include "orvanel/register/subject_register.h"
 #include "orvanel/report/consultation_report.h"
 #include "pdf_reading.h"

@@ -48,6 +48,24 @@ TEST(JsonWriter, EscapesQuotesBackslashesAndControlCharacters) {
     EXPECT_EQ(ParseJson(calc::ErrorDocument(allControls))["error"].text, allControls);
 }
 
+TEST(JsonWriter, ReplacesEveryByteThatIsNotUtf8) {
+    const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+    const struct {
+        std::string in, out;
+        const char* why;
+    } cases[] = {
+        {"a\xFF", "a" + r, "a byte no UTF-8 text holds"},
+        {"\xC3", r, "a sequence cut short"},
+        {"\xC3(", r + "(", "a lead byte without its continuation"},
+        {"\xC0\xAF", r + r, "an overlong form"},
+        {"\xED\xA0\x80", r + r + r, "a surrogate"},
+        {"\xF4\x90\x80\x80", r + r + r + r, "beyond U+10FFFF"},
+        {"\xE2\x82\xAC \xF0\x9F\x98\x80", "\xE2\x82\xAC \xF0\x9F\x98\x80", "well-formed: kept as it is"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(calc::QuoteJson(c.in), "\"" + c.out + "\"") << c.why;
+}
+
 TEST(JsonWriter, RealsRoundTrip) {
     for (const float v : {0.1f, 75.0f, 56.6968994f, -1.0e-7f, 3.40282347e38f, 1.17549435e-38f}) {
         calc::JsonWriter json;

@@ -1,6 +1,7 @@
 // The concept file: record counts, offsets, padding of short records, the search by name.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -96,5 +97,46 @@ TEST(OpenConceptFile, CreatesAMissingFileButNeverInOpenExisting) {
     std::filesystem::create_directories(folder);
     EXPECT_EQ(ConceptTable::Open(folder.string(), &status).Count(), 0);
     EXPECT_EQ(status, ConceptTable::OpenStatus::Unreadable);
+    std::filesystem::remove_all(dir);
+}
+
+// What a scan of the file at every use would see: an edit (a later time, the same size), a file
+// saved as a new one (a new inode, the same size and time), the file gone, and back again.
+TEST(RefreshConceptFile, ReadsTheFileAgainOnlyWhenItChanged) {
+    const auto dir = std::filesystem::temp_directory_path() / "orvanel_concepts_refresh_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const auto path = dir / "concptos.txt";
+    const auto write = [](const std::filesystem::path& to, const Text& first, int records) {
+        std::ofstream(to, std::ios::binary)
+            << EncodeConceptRecord(Make(first, 100)) + Bytes(records).substr(114);
+    };
+    write(path, U"Primero", 4);
+    ConceptTable t = ConceptTable::OpenExisting(path.string());
+    EXPECT_FALSE(t.Refresh());
+
+    write(path, U"Renombrado", 4);
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
+    EXPECT_TRUE(t.Refresh());
+    EXPECT_EQ(t.Read(1).name, Fixed(U"Renombrado", 30));
+
+    const auto saved = dir / "nuevo.txt";
+    write(saved, U"Guardado", 4);
+    std::filesystem::last_write_time(saved, std::filesystem::last_write_time(path));
+    std::filesystem::rename(saved, path);
+    EXPECT_TRUE(t.Refresh());
+    EXPECT_EQ(t.Read(1).name, Fixed(U"Guardado", 30));
+
+    std::filesystem::remove(path);
+    EXPECT_TRUE(t.Refresh());
+    EXPECT_EQ(t.Count(), 0);
+    EXPECT_EQ(t.Status(), ConceptTable::OpenStatus::Unreadable);
+    EXPECT_FALSE(t.Refresh());
+
+    write(path, U"Vuelve", 2);
+    EXPECT_TRUE(t.Refresh());
+    EXPECT_EQ(t.Count(), 2);
+    EXPECT_EQ(t.Status(), ConceptTable::OpenStatus::Opened);
+    EXPECT_FALSE(ConceptTable::FromBytes(Bytes(2)).Refresh());
     std::filesystem::remove_all(dir);
 }

@@ -68,4 +68,9 @@ TEST(DisplayPatterns, RoundAwayFromZero) {
     EXPECT_EQ(FormatZeros(0, 2), U"00");
     EXPECT_EQ(FormatZeros(372.5, 5), U"00373");
     EXPECT_EQ(FormatZeros(10042, 5), U"10042");
+    EXPECT_EQ(FormatZeros(-5, 2), U"-05");  // the sign comes before the zeros
+    EXPECT_EQ(FormatZeros(-123, 2), U"-123");
+    EXPECT_EQ(FormatZeros(-0.3, 2), U"-0");  // printf's negative zero
+    EXPECT_EQ(FormatZeros(2.5e15, 2), U"2500000000000000");
+    EXPECT_EQ(FormatHashes(-0.3), U"");
 }

@@ -2,7 +2,11 @@
 // the zoom buttons with their tooltip, and the layout on resize.
 #include <QLabel>
 #include <QRegularExpression>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 
+#include "conceptplane/concept_table.h"
 #include "rorev/form2_levels.h"
 #include "rorev/form6_structure.h"
 #include "rorev_fixture.h"
@@ -79,6 +83,27 @@ TEST_F(RorevWindowTest, EnlargingTheWindowScalesEveryControlAndTheHiddenViews) {
     }
     form1->resize(form1->width() / 2, form1->height());
     EXPECT_EQ(measure(), before);
+}
+
+// The concept file is read again when it changed: the next mouse move shows the file as it is then.
+TEST_F(RorevWindowTest, AConceptFileChangedBetweenTwoMovesIsSeenAtTheNext) {
+    const std::string path = folder / "cambiante.txt";
+    const auto write = [&](const cp::Text& name) {
+        cp::ConceptRecord r;
+        r.name = name;
+        r.x = U"1340";
+        r.y = U"360";
+        std::ofstream(path, std::ios::binary) << cp::EncodeConceptRecord(r);
+    };
+    write(U"Voluntad");
+    Open(path);
+    MoveToPlane(1340, 360);
+    EXPECT_EQ(TextsIn(ZoomBox()), std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad", 30)});
+    write(U"Voluntad firme");
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
+    MoveToPlane(1340, 360);
+    EXPECT_EQ(TextsIn(ZoomBox()),
+              std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad firme", 30)});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // SVG and PDF files are written, or their failure told.
 #include <gtest/gtest.h>
 
+#include "surface/laid_out_texts.h"
 #include "surface/paint_list.h"
 #include "temp_folder.h"
 
@@ -87,6 +88,58 @@ TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
     const QRect large = Ink(RenderImage(s, QSize(200, 200)));
     EXPECT_NEAR(large.height(), 2.0 * small.height(), 2.5);
     EXPECT_GE(large.top(), 60);
+}
+
+// Texts are laid out once and kept; painted again, or by a painter moved by whole pixels, they give
+// the pixels that drawText gives when it lays them out anew.
+TEST(PaintList, KeptTextLayoutsPaintWhatDrawTextPaints) {
+    const Font fonts[] = {{"MS Sans Serif", 8.25, false, false},
+                          {"Arial", 12, true, false},
+                          {"Courier", 10, false, false},
+                          {"Astrol", 12, false, false},
+                          {"Monotype Corsiva", 14, false, true}};
+    const std::u32string texts[] = {U" Voluntad firme                ", U"¡Año! Ñandú € ‰ … “x” Œ",
+                                    U"abcdefghijklWz", U"a\tb", U"\u0081x"};
+    const QSize size(400, 400);
+    DrawingSurface s(kBlack, RGB(255, 255, 192));
+    s.SetScale(0, 0, size.width(), size.height());
+    s.SetDesignPixels(size.width(), size.height());
+    for (int i = 0; i < 80; ++i) {  // the last ones run out of the picture
+        s.SetFont(fonts[i % std::size(fonts)]);
+        s.SetCurrent({3.0 + i * 5.37, 4.0 + i * 6.13});
+        s.Print(texts[i % std::size(texts)]);
+    }
+    const auto drawnAnew = [&](QPainter& painter, const QRectF&) {
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QColor(255, 255, 192));
+        for (const Primitive& p : s.List()) {
+            const SizedFont& font = SizeFont(p.font, p.font.points * 96 / 72, painter.device());
+            painter.setFont(font.font);
+            painter.drawText(QPointF(p.a.x, p.a.y + font.ascent),
+                             QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size())));
+        }
+    };
+    const auto shifted = [](const PaintFunction& paint) {
+        return [paint](QPainter& painter, const QRectF& target) {
+            painter.fillRect(target, Qt::black);
+            painter.translate(7, 5);
+            paint(painter, target);
+        };
+    };
+    const PaintFunction kept = [&](QPainter& painter, const QRectF& target) {
+        PaintList(s, painter, target);
+    };
+    const QImage expected = RenderImage(drawnAnew, size);
+    EXPECT_EQ(RenderImage(kept, size), expected) << "laid out at the first paint";
+    EXPECT_EQ(RenderImage(kept, size), expected) << "painted from the kept layouts";
+    const PaintFunction afterAWidePen = [&](QPainter& painter, const QRectF& target) {
+        painter.setPen(QPen(QColor(255, 255, 192), 5, Qt::DotLine));  // a circle's pen, in the texts' colour
+        PaintList(s, painter, target);
+    };
+    EXPECT_EQ(RenderImage(afterAWidePen, size), expected) << "only the pen's colour counts";
+    EXPECT_EQ(RenderImage(shifted(kept), size), RenderImage(shifted(drawnAnew), size))
+        << "moved by whole pixels";
 }
 
 TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {

@@ -5,6 +5,7 @@
 #include "calc_args.h"
 #include "chart_json.h"
 #include "command.h"
+#include "loaded_data.h"
 #include "orvanel/astro/chart.h"
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/chart_wheel.h"
@@ -58,8 +59,8 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
         // A click on the wheel picks a longitude of 0..360; the override adds 1000 to it.
         if (ascendant < 0 || ascendant > 360) throw UsageError("--ascendant must be 0..360");
     }
-    const cp::ConceptTable concepts = OpenConcepts(dataDir);
-    orvanel::EphemerisFiles files(dataDir);
+    const cp::ConceptTable& concepts = OpenConcepts(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
     if (subject) {
         orvanel::subjects::SubjectRegister subjects(registerFile);

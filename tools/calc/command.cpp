@@ -53,7 +53,7 @@ template <class Run>
 int Buffered(std::ostream& out, const Run& run) {
     std::ostringstream buffered;
     const int status = run(buffered);
-    if (status == kExitOk) out << buffered.str();
+    if (status == kExitOk) out << buffered.view();
     return status;
 }
 

@@ -5,6 +5,7 @@
 #include "calc_args.h"
 #include "command.h"
 #include "json_writer.h"
+#include "loaded_data.h"
 #include "orvanel/cycles/coincidence_report.h"
 #include "orvanel/cycles/cycle_plot.h"
 #include "orvanel/shell/entry_texts.h"
@@ -43,7 +44,7 @@ std::string CycleDocument(const std::vector<std::string>& words, const std::stri
     }
     if (mode != orvanel::kBothTransiting && mode != orvanel::kNatalAscendant)
         throw UsageError("MODE must be 1 or 2");
-    orvanel::EphemerisFiles files(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program = NatalWithCentralDate(words, 3, files);
     const orvanel::CyclePlot plot = orvanel::ComputeCycle(program, files, a, b, mode);
 
@@ -68,7 +69,7 @@ std::string CycleDocument(const std::vector<std::string>& words, const std::stri
 
 std::string CoincidencesDocument(const std::vector<std::string>& words, const std::string& dataDir) {
     ExpectWordCount(words, 8, kCoincidencesUsage);
-    orvanel::EphemerisFiles files(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program = NatalWithCentralDate(words, 0, files);
     const cp::Text report = orvanel::JoinLines(orvanel::CoincidenceLines(program, files));
     JsonWriter json;

@@ -5,6 +5,7 @@
 #include "calc_args.h"
 #include "command.h"
 #include "json_writer.h"
+#include "loaded_data.h"
 #include "orvanel/astro/ephemeris.h"
 #include "subcommands.h"
 #include "subject_entry.h"
@@ -16,7 +17,7 @@ namespace {
 std::string EphemerisDocument(const std::vector<std::string>& words, const std::string& dataDir) {
     ExpectWordCount(words, 5, "ephemeris Y M D h m");
     const Moment m = ParseMoment(words, 0);
-    orvanel::EphemerisFiles files(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
     const cp::Text positions =
         orvanel::ComputeEphemeris(program, files, m.year, m.month, m.day, m.hour, m.minute);

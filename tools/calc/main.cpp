@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
         qt.Start();
         return orvanel::report::WriteReportPdf(document, QString::fromStdString(path));
     });
+    // Standard input and output buffered by the streams alone: batch reads and writes in large blocks
+    // and can tell when no further input is waiting.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string> words(argv + 1, argv + argc);
     const int status = calc::RunCommandLine(words, std::cin, std::cout, std::cerr, cp::ResolveDataFolder(),
                                             orvanel::subjects::DefaultRegisterPath());

@@ -11,9 +11,9 @@
 #include "conceptplane/vector_workspace.h"
 #include "conceptplane/zoom_box.h"
 #include "json_writer.h"
+#include "loaded_data.h"
 #include "orvanel/vectors/nearest_concept.h"
 #include "picture_output.h"
-#include "subject_entry.h"
 
 namespace calc {
 
@@ -65,7 +65,7 @@ struct Plane {
     surface::DrawingSurface picture;
     cp::PlaneView view;
     cp::VectorWorkspace workspace;
-    cp::ConceptTable concepts;
+    const cp::ConceptTable& concepts;
     cp::PlaneTarget target{picture, view, concepts, {}};
 
     // Orvanel's reals are single-precision values, printed with 9 digits.

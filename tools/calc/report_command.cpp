@@ -7,6 +7,7 @@
 #include "calc_args.h"
 #include "command.h"
 #include "json_writer.h"
+#include "loaded_data.h"
 #include "orvanel/register/subject_loading.h"
 #include "orvanel/report/consultation_report.h"
 #include "report_output.h"
@@ -41,7 +42,7 @@ orvanel::Program Subjects(const std::vector<std::string>& words, std::size_t cou
                           const std::optional<std::vector<std::string>>& registered,
                           const std::string& dataDir, const std::string& registerFile) {
     ExpectWordCount(words, registered ? 0 : 5 * count, kUsage);
-    orvanel::EphemerisFiles files(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
     if (!registered) {
         for (std::size_t i = 0; i < count; ++i)
@@ -70,7 +71,7 @@ orvanel::report::Document Build(std::vector<std::string>& words, const std::stri
     const auto names = TakeOptionWords(words, mine.names, count);
     const auto registered = TakeOptionWords(words, mine.subjects, count);
     const orvanel::Program program = Subjects(words, count, registered, dataDir, registerFile);
-    const cp::ConceptTable concepts = OpenConcepts(dataDir);
+    const cp::ConceptTable& concepts = OpenConcepts(dataDir);
     const auto named = [&](std::int16_t slot) {
         return names ? Name((*names)[static_cast<std::size_t>(slot - 1)])
                      : orvanel::report::OfferedName(program, slot);

@@ -1,8 +1,7 @@
-// The date entry of orvanel-calc and the opening of the concept file.
+// The date entry of orvanel-calc.
 #include "subject_entry.h"
 
 #include "calc_args.h"
-#include "conceptplane/data_folder.h"
 #include "conceptplane/faults.h"
 #include "conceptplane/numeric.h"
 #include "orvanel/shell/entry_confirmation.h"
@@ -31,15 +30,6 @@ orvanel::EntryTexts TypedTexts(const Moment& moment) {
 void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std::int16_t slot,
                   const Moment& moment) {
     orvanel::EnterTyped(program, files, slot, TypedTexts(moment));
-}
-
-cp::ConceptTable OpenConcepts(const std::string& dataDir) {
-    cp::ConceptTable::OpenStatus status{};
-    cp::ConceptTable table = cp::ConceptTable::OpenExisting(cp::DataPath(dataDir, "concptos.txt"), &status);
-    if (status != cp::ConceptTable::OpenStatus::Opened) {
-        throw cp::DataFault("cannot read concptos.txt in " + dataDir);
-    }
-    return table;
 }
 
 }  // namespace calc

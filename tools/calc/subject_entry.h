@@ -1,11 +1,10 @@
-// What orvanel-calc does in place of the windows: a subject entered as a confirmed date entry
-// computes it, and the data folder opened without ever creating or writing a file.
+// What orvanel-calc does in place of the date entry: a subject entered as a confirmed date entry
+// computes it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "conceptplane/concept_table.h"
 #include "conceptplane/text.h"
 #include "orvanel/astro/ephemeris_files.h"
 #include "orvanel/shell/program_state.h"
@@ -27,8 +26,5 @@ orvanel::EntryTexts TypedTexts(const Moment& moment);
 // positions and the whole chart of the slot.
 void EnterSubject(orvanel::Program& program, orvanel::EphemerisFiles& files, std::int16_t slot,
                   const Moment& moment);
-
-// concptos.txt of the folder; a missing or unreadable file throws cp::DataFault.
-cp::ConceptTable OpenConcepts(const std::string& dataDir);
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 #include "calc_args.h"
 #include "chart_json.h"
 #include "command.h"
+#include "loaded_data.h"
 #include "orvanel/display/cross_aspect_texts.h"
 #include "orvanel/register/subject_loading.h"
 #include "subcommands.h"
@@ -25,7 +26,7 @@ std::string SynastryDocument(std::vector<std::string> words, const std::string& 
     const std::int16_t base = baseWord ? ParseInt16(*baseWord, "--base") : std::int16_t{2};
     if (base != 1 && base != 2) throw UsageError("--base must be 1 or 2");
 
-    orvanel::EphemerisFiles files(dataDir);
+    orvanel::EphemerisFiles& files = OpenEphemeris(dataDir);
     orvanel::Program program;
     if (names) {
         orvanel::subjects::SubjectRegister subjects(registerFile);
