@@ -102,8 +102,7 @@ TEST_F(RorevWindowTest, AConceptFileChangedBetweenTwoMovesIsSeenAtTheNext) {
     write(U"Voluntad firme");
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
     MoveToPlane(1340, 360);
-    EXPECT_EQ(TextsIn(ZoomBox()),
-              std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad firme", 30)});
+    EXPECT_EQ(TextsIn(ZoomBox()), std::vector<std::u32string>{U" " + cp::Fixed(U"Voluntad firme", 30)});
 }
 
 }  // namespace
