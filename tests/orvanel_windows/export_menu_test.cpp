@@ -78,6 +78,7 @@ TEST_F(ChartExport, WritesTheFormatTheFileNameEndsWithAndTellsAFailedOrRefusedSa
     Run("mnuGuardarImagen", unwritable);
     EXPECT_EQ(Told().title + ": " + Told().text,
               QStringLiteral("Guardar imagen: No se pudo guardar la imagen en ") + unwritable);
+    EXPECT_TRUE(Form().isVisible());
     Run("mnuGuardarImagen", Path("wheel.gif"));
     EXPECT_EQ(Told().text, QString::fromUtf8(
                                "No se pueden guardar imágenes .gif: escriba un nombre acabado en .png, .jpg, "
