@@ -1,15 +1,17 @@
-// Form7, the vectors window of one subject: the opening from a chart, its menus on two rows and their
-// access keys, the readouts and the zoom box under the pointer, the astral concepts, the analysis of a
-// body. Its zoom, sum, remainder and line are in the table of both vectors windows.
+// Form7, the vectors window of one subject: the opening from a chart, its menus on two rows, the astral
+// concepts, the analysis of a body, and the focus coming back to the body list (by Tab, a closing
+// message box, the window activated again) choosing nothing. Its readouts, zoom, sum,
+// remainder and line are in the tables of both vectors windows.
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "conceptplane/vector_workspace.h"
-#include "conceptplane/zoom_box.h"
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/form3_chart.h"
 #include "orvanel/shell/form_controls.h"
@@ -20,16 +22,22 @@
 namespace orvanel::testing {
 namespace {
 
-using Form7Test = VectorsTest;
+class Form7Test : public VectorsTest {
+  protected:
+    static void WaitActive(QWidget& window) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QCoreApplication::processEvents();
+    }
+};
 
-TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAspectGlyphs) {
+// The glyphs of the fourteen vectors (which the zoom test finds on every plane), each glyph's top-left
+// corner 100 units up and left of its label point, and the aspect list; the menus too many for one row wrap
+// onto a second row instead of hiding.
+TEST_F(Form7Test, OpeningFromTheChartDrawsTheVectorsTheirGlyphsAndTheMenusOnTwoRows) {
     Form7Vectors& f = OpenForm7();
-    EXPECT_TRUE(OnlyVisible(f));
     const ChartSlot& s = Slot(1);
     EXPECT_EQ(f.windowTitle(), ToQt(U"Vectores  de  " + s.title + U"   " + s.dateText));
-    EXPECT_TRUE(ShowsVectorsOf(f, "Picture1", s));
-    EXPECT_EQ(DrawnVectors(f, kPale).size(), 14u);
-    // Each glyph with its top-left corner 100 units up and left of its label point.
     const auto glyphs = OfKind(Picture(f)->Surface(), surface::PrimitiveKind::Text);
     ASSERT_EQ(glyphs.size(), 14u);
     for (std::size_t k = 1; k <= 14; ++k) {
@@ -37,37 +45,12 @@ TEST_F(Form7Test, OpeningFromTheChartDrawsTheFourteenVectorsTheirGlyphsAndTheAsp
         EXPECT_EQ(glyphs[k - 1].a, (surface::Point{5200.0 + s.labelX[k], 5200.0 - s.labelY[k]})) << k;
     }
     EXPECT_EQ(Items(Find<QListWidget>(f, "List5")), ToQtList(AspectListItems(s)));
-    EXPECT_FALSE(Find<QListWidget>(f, "List4")->isVisible());
-    EXPECT_EQ(f.Plane().workspace.planeMode, cp::PlaneMode::None);
-}
-
-TEST_F(Form7Test, MenusWrapOntoASecondRowAndTheKeyboardLeadsToTheChart) {
-    Form7Vectors& f = OpenForm7();
-    // Too many for one row: the last ones wrap onto a second row instead of hiding.
-    const QList<QMenuBar*> rows = f.findChildren<QMenuBar*>();
-    ASSERT_EQ(rows.size(), 2);
-    for (const QMenuBar* row : rows) {
-        EXPECT_TRUE(row->isVisible());
-        for (QAction* a : row->actions()) {
-            const QRect place = row->actionGeometry(a);
-            EXPECT_TRUE(!place.isEmpty() && place.right() <= row->width()) << a->objectName().toStdString();
-        }
-    }
-    // Alt+T, which "Carta As&tral" shares with "Sinas&trías", only highlights it; Enter runs it.
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    real_input::PressKey(Qt::Key_T, Qt::AltModifier);
-    EXPECT_TRUE(OnlyVisible(f));
-    real_input::PressKey(Qt::Key_Return);
-    EXPECT_TRUE(OnlyVisible(windows_->Chart()));
-}
-
-TEST_F(Form7Test, ReadoutsAndTheZoomBoxShowThePointUnderThePointer) {
-    Form7Vectors& f = OpenForm7();
-    const cp::ZoomReadouts r = PointerAt(f, "Picture1", {-120, 0}, "Picture2");
-    const cp::Text expected[] = {U" X = " + r.x, U" Y = " + r.y, U" Grados = " + r.angle,
-                                 U" Radio = " + r.radius};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Find<QLineEdit>(f, ("Text" + std::to_string(i + 1)).c_str())->text(), ToQt(expected[i]));
+    ASSERT_EQ(f.findChildren<QMenuBar*>().size(), 2);
+    for (const QMenuBar* row : f.findChildren<QMenuBar*>())
+        for (QAction* a : row->actions())
+            EXPECT_TRUE(row->isVisible() && !row->actionGeometry(a).isEmpty() &&
+                        row->actionGeometry(a).right() <= row->width())
+                << a->objectName().toStdString();
 }
 
 TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
@@ -83,24 +66,16 @@ TEST_F(Form7Test, AstralConceptsFillList4InAFixedPitchFontAndAClickHidesIt) {
     real_input::ClickRow(list4, 3);
     EXPECT_FALSE(list4->isVisible());
     Choose(f, "mnuAstrales");
-    Choose(f, "mnuSumar");  // a mode hides it too
-    EXPECT_FALSE(list4->isVisible());
-
-    // From the two-subject window's slot 3 the list, like a mode, acts on the synastry's base subject;
-    // a subject's own slot stays.
-    State().CurrentSubject = 3;
+    State().CurrentSubject = 3;  // from the two-subject window's slot 3 a mode acts on the synastry's base
     State().SynastryBase = 2;
-    Choose(f, "mnuAstrales");
-    EXPECT_EQ(State().CurrentSubject, 2);
-    EXPECT_NE(Items(list4), ToQtList(expected));
-    State().SynastryBase = 1;
-    Choose(f, "mnuSumar");
+    Choose(f, "mnuSumar");  // a mode hides the list too
+    EXPECT_FALSE(list4->isVisible());
     EXPECT_EQ(State().CurrentSubject, 2);
 }
 
 // A body's analysis ends in the resultant of its two terms, which is its chart vector; the Sun has no
 // own term. A click on the plane afterwards acts in the mode chosen before, whose caption comes back.
-// The other modes keep the list; the line's hides it.
+// The line's mode hides the list.
 TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
     Form7Vectors& f = OpenForm7();
     auto* bodies = Find<QListWidget>(f, "ListaPlanetas");
@@ -109,26 +84,69 @@ TEST_F(Form7Test, ListaPlanetasAnalysesABodyAndTheSunAsItsPositionAlone) {
     Choose(f, "mnuAnalizar");
     EXPECT_TRUE(bodies->isVisible());
     EXPECT_EQ(Items(bodies), QString("abcdefghijkl").split("", Qt::SkipEmptyParts));
-    // The body's row, the caption, the red lines: two tensions beside the emptied result's at the
-    // centre, where the Sun's lie too.
-    const std::tuple<int, const char*, std::size_t> rows[] = {
-        {1, "Analizar vectores", 3},
-        {0, "El Sol no tiene término propio: solo su posición", 1},
-        {4, "Analizar vectores", 3}};
-    for (const auto& [row, text, red] : rows) {
-        real_input::ClickRow(bodies, row);
-        const auto k = static_cast<std::size_t>(row + 1);
+    // The body's point (its row is one less), the caption, the red lines: two tensions beside the
+    // emptied result's at the centre, where the Sun's lie too.
+    const std::tuple<std::size_t, const char*, std::size_t> rows[] = {
+        {2, "Analizar vectores", 3},
+        {1, "El Sol no tiene término propio: solo su posición", 1},
+        {5, "Analizar vectores", 3}};
+    for (const auto& [k, text, red] : rows) {
+        real_input::ClickRow(bodies, static_cast<int>(k) - 1);
         EXPECT_TRUE(display_list::HasStep(DrawnVectors(f, kGreen),
                                           {double(Slot(1).vectorX[k]), double(Slot(1).vectorY[k])}, 0.5));
-        EXPECT_EQ(DrawnVectors(f, kRed).size(), red) << row;
+        EXPECT_EQ(DrawnVectors(f, kRed).size(), red) << k;
         EXPECT_EQ(caption->text(), QString::fromUtf8(text));
     }
     ClickPlane(f, {100, 0});
     EXPECT_EQ(caption->text(), "Sumar  vectores");
-    Choose(f, "mnuRestar");
-    EXPECT_TRUE(bodies->isVisible());
     Choose(f, "mnuRecta");
     EXPECT_FALSE(bodies->isVisible());
+}
+
+// The steps of the three faults users met: after the Moon was analysed from the body list, a focus
+// move ran the list's first item, the Sun.
+TEST_F(Form7Test, AFocusMoveNeverAnalysesABody) {
+    // Why, and the focus move.
+    const std::pair<const char*, std::function<void(Form7Vectors&)>> rows[] = {
+        {"Tab and Shift+Tab",
+         [](Form7Vectors&) {
+             real_input::PressKey(Qt::Key_Tab);
+             real_input::PressKey(Qt::Key_Tab, Qt::ShiftModifier);
+         }},
+        {"the message of a 21st point of a sum closing",
+         [this](Form7Vectors& f) {
+             Choose(f, "mnuSumar");
+             for (int i = 0; i < cp::kMaxVectors; ++i)
+                 ClickPlane(f, {100.0 * i, 100});
+             surface::QtDialogs boxes;
+             surface::SetDialogs(&boxes);
+             QTimer::singleShot(0,
+                                [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+             ClickPlane(f, {0, 0});
+             surface::SetDialogs(&dialogs_);
+             WaitActive(f);
+         }},
+        {"the window activated again",
+         [](Form7Vectors& f) {
+             QWidget other;
+             other.show();
+             WaitActive(other);
+             other.hide();
+             WaitActive(f);
+         }},
+    };
+    for (const auto& [why, focusMove] : rows) {
+        Form7Vectors& f = OpenForm7();
+        WaitActive(f);
+        Choose(f, "mnuAnalizar");
+        auto* bodies = Find<QListWidget>(f, "ListaPlanetas");
+        real_input::ClickRow(bodies, 1);
+        ASSERT_EQ(QApplication::focusWidget(), bodies) << why;
+        focusMove(f);
+        EXPECT_NE(Find<QLabel>(f, "Label1")->text(),
+                  QString::fromUtf8("El Sol no tiene término propio: solo su posición"))
+            << why;
+    }
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 
 #include <vector>
 
+#include "conceptplane/plane_view.h"
 #include "conceptplane/zoom_box.h"
 #include "orvanel/vectors/form7_vectors.h"
 #include "orvanel/vectors/form8_vectors_two.h"
 #include "orvanel/vectors/plane_session.h"
+#include "real_input.h"
 #include "window_fixture.h"
 
 namespace orvanel::testing {
@@ -30,15 +32,28 @@ class VectorsTest : public WindowTest {
 
     // A click on `picture` of `window` at the plane point `at`; the plane point the picture reports.
     surface::Point ClickPlane(QWidget& window, surface::Point at, Qt::MouseButton button = Qt::LeftButton,
-                              const char* picture = "Picture1");
-    // The pointer moved over `picture` to the plane point `at`: `box` must show what the zoom box code
-    // draws around the point reported, whose readout texts this gives.
-    cp::ZoomReadouts PointerAt(QWidget& window, const char* picture, surface::Point at, const char* box);
+                              const char* picture = "Picture1") {
+        const cp::PlaneView view = Plane().view;  // as it was before the click, which may change it
+        return view.PictureToPlane(
+            real_input::ClickPicture(Picture(window, picture), view.PlaneToPicture(at), button));
+    }
     // The vectors of `colour` that `picture` draws from the plane's centre, as plane points.
     std::vector<surface::Point> DrawnVectors(QWidget& window, surface::Rgb colour,
-                                             const char* picture = "Picture1");
+                                             const char* picture = "Picture1") {
+        std::vector<surface::Point> vectors;
+        for (const surface::Point& step : display_list::StepsFrom(
+                 Picture(window, picture)->Surface(), {cp::kPictureCentre, cp::kPictureCentre}, colour))
+            vectors.push_back({step.x * Plane().view.planeZoom, -step.y * Plane().view.planeZoom});
+        return vectors;
+    }
     // Whether `picture` shows the fourteen vectors of `chart`.
-    ::testing::AssertionResult ShowsVectorsOf(QWidget& window, const char* picture, const ChartSlot& chart);
+    ::testing::AssertionResult ShowsVectorsOf(QWidget& window, const char* picture, const ChartSlot& chart) {
+        const std::vector<surface::Point> pale = DrawnVectors(window, kPale, picture);
+        for (std::size_t k = 1; k <= 14; ++k)
+            if (!display_list::HasStep(pale, {double(chart.vectorX[k]), double(chart.vectorY[k])}, 0.01))
+                return ::testing::AssertionFailure() << picture << " lacks vector " << k;
+        return ::testing::AssertionSuccess();
+    }
 };
 
 }  // namespace orvanel::testing
