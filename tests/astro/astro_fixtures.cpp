@@ -6,10 +6,6 @@
 
 namespace astro_test {
 
-orvanel::ElementTable ZeroElements() {
-    return orvanel::ElementTable();
-}
-
 std::string ElementBytes(const orvanel::ElementTable& table) {
     std::string out;
     for (int e = 1; e <= orvanel::kElements; ++e) {
@@ -24,7 +20,7 @@ std::string ElementBytes(const orvanel::ElementTable& table) {
 }
 
 std::string IdentityOrbitBytes() {
-    return orvanel::WriteOrbitTable(ZeroElements());
+    return orvanel::WriteOrbitTable(orvanel::ElementTable());
 }
 
 orvanel::EphemerisData DataOf(const orvanel::ElementTable& elements) {

@@ -14,8 +14,7 @@ using namespace core_builders;
 using test_support::ReadBytes;
 using test_support::TempFolder;
 
-// All seventy elements zero, written as the file would hold them.
-orvanel::ElementTable ZeroElements();
+// The seventy elements written as the file would hold them.
 std::string ElementBytes(const orvanel::ElementTable& table);
 // Every orbit with eccentricity 0: the true anomaly equals the mean anomaly, whole degrees.
 std::string IdentityOrbitBytes();
