@@ -3,12 +3,12 @@
 
 #include <tuple>
 
-#include "astro_fixtures.h"
 #include "conceptplane/faults.h"
+#include "core_builders.h"
 #include "orvanel/astro/aspects.h"
 
 using namespace orvanel;
-using namespace astro_test;
+using namespace core_builders;
 
 TEST(AspectWindows, FourBelowToFiveAboveWithoutThirtyAndOneFifty) {
     const std::tuple<int, int, std::int16_t> cases[] = {

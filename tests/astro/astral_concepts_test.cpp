@@ -1,13 +1,13 @@
 // ListAstralConcepts: the items, their 20-character names, the aspect sums and the state it leaves.
 #include <gtest/gtest.h>
 
-#include "astro_fixtures.h"
+#include "core_builders.h"
 #include "orvanel/astro/aspects.h"
 #include "orvanel/vectors/astral_concepts.h"
 #include "orvanel/vectors/chart_vectors.h"
 
 using namespace orvanel;
-using namespace astro_test;
+using namespace core_builders;
 
 TEST(AstralConcepts, OneItemPerPointAspectAndTheResultant) {
     const cp::ConceptTable concepts =

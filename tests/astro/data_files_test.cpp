@@ -3,16 +3,37 @@
 // in the robustness tests.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <tuple>
 
-#include "astro_fixtures.h"
 #include "conceptplane/faults.h"
+#include "core_builders.h"
 #include "orvanel/astro/ephemeris.h"
+#include "temp_folder.h"
+#include "tools/generators/orbit_table_writer.h"
 
 using namespace orvanel;
-using namespace astro_test;
+using namespace core_builders;
+using test_support::TempFolder;
+
+namespace {
+
+// The seventy elements written as the file would hold them.
+std::string ElementBytes(const ElementTable& table) {
+    std::string out;
+    for (int e = 1; e <= kElements; ++e) {
+        for (int b = 1; b <= kBodies; ++b) {
+            char buffer[40];
+            std::snprintf(buffer, sizeof buffer, "%.12g%s", table.Get(e, b), b < kBodies ? ", " : "\r\n");
+            out += buffer;
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 // An empty item is 0, and so is one with no number; what follows the items wanted is not read.
 TEST(ElementFile, ItemsSeparatedByCommasBlanksAndLineEnds) {
@@ -31,11 +52,10 @@ TEST(ElementFile, ItemsSeparatedByCommasBlanksAndLineEnds) {
 
 TEST(DataFiles, MissingShortOrNonFiniteAreRefused) {
     const std::string elements = ElementBytes(ElementTable());
-    const std::string orbits = IdentityOrbitBytes();
+    const std::string orbits = WriteOrbitTable(ElementTable());
     const char* const ephemerisMessage = "Falta el archivo efemerides.txt o está incompleto";
     const char* const orbitMessage = "Falta el archivo orbitas.txt o está incompleto";
     const std::tuple<std::string, std::optional<std::string>, const char*, const char*> cases[] = {
-        {elements.substr(0, elements.rfind(',')), orbits, ephemerisMessage, "69 numbers"},
         {"1e999, " + elements, orbits, ephemerisMessage, "a number that is not finite"},
         {elements, std::nullopt, orbitMessage, "no orbit file"},
         {elements, orbits.substr(0, kOrbitFileMinimum - 1), orbitMessage, "a byte below the minimum"},
@@ -62,7 +82,7 @@ TEST(DataFiles, AChangedFileIsReadAgain) {
     TempFolder folder;
     ElementTable el;
     folder.Write("efemerides.txt", ElementBytes(el));
-    folder.Write("orbitas.txt", IdentityOrbitBytes());
+    folder.Write("orbitas.txt", WriteOrbitTable(ElementTable()));
     EphemerisFiles files(folder.Path());
     Program p;
     EXPECT_EQ(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0).substr(0, 3), U"278");

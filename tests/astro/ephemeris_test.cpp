@@ -7,17 +7,21 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
 
-#include "astro_fixtures.h"
 #include "conceptplane/faults.h"
+#include "core_builders.h"
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/cycles/cycle_plot.h"
+#include "temp_folder.h"
+#include "tools/generators/orbit_table_writer.h"
 
 using namespace orvanel;
-using namespace astro_test;
+using namespace core_builders;
+using test_support::ReadBytes;
 
 namespace {
 
@@ -31,6 +35,12 @@ ElementTable StillElements() {
         el.Set(kSemiMajorAxis, b, 1000);     // far enough for the Earth's place not to matter
     }
     return el;
+}
+
+// The elements with every orbit of eccentricity 0: the true anomaly equals the mean anomaly.
+EphemerisData DataOf(const ElementTable& elements) {
+    return {std::make_shared<const ElementTable>(elements),
+            std::make_shared<const OrbitTable>(OrbitTable::FromBytes(WriteOrbitTable(ElementTable())))};
 }
 
 }  // namespace
@@ -110,7 +120,9 @@ bool IsPositionsText(const cp::Text& t) {
 }  // namespace
 
 // Every day of eight centuries with the shipped tables, at a clock time that changes from day to
-// day. How far the positions are from the sky is the reference test's.
+// day: the Sun, the Moon and Lilith never go back, so a motion mark compared the long way round (as
+// when the Sun passes 0 degrees) shows here. How far the positions are from the sky is the
+// reference test's.
 TEST(PositionsText, EveryDayFrom1600To2400HasValidFields) {
     using namespace std::chrono;
     const EphemerisData data = EphemerisFiles(ShippedData()).Load();
@@ -122,7 +134,6 @@ TEST(PositionsText, EveryDayFrom1600To2400HasValidFields) {
                                                static_cast<std::int16_t>(static_cast<unsigned>(date.day())),
                                                static_cast<std::int16_t>(n % 24), 30);
         ASSERT_TRUE(IsPositionsText(r.positions)) << "day " << n << ": " << cp::ToUtf8(r.positions);
-        ASSERT_EQ(r.ascendantBuffer.size(), 3u) << "day " << n;
     }
     EXPECT_EQ(n, 292560);
 }
@@ -147,15 +158,6 @@ TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
     // Lilith carries the precession twice (a quirk kept): on 1 June 2400 the sky's mean apogee of
     // 355.8 is written 002, the 5.9 degrees of precession since 1980 beyond it.
     EXPECT_EQ(EphemerisFor(data, 2400, 6, 1, 0, 0).positions.substr(40, 3), U"002");
-}
-
-TEST(MotionMarks, ComparedTheShortWayRound) {
-    const std::tuple<int, int, char32_t> cases[] = {
-        {100, 100, kDirectMark},   {100, 101, kDirectMark},     {101, 100, kRetrogradeMark},
-        {359, 0, kDirectMark},     {0, 359, kRetrogradeMark},   {360, 0, kDirectMark},
-        {1, 360, kRetrogradeMark}, {360, 359, kRetrogradeMark}, {10, 190, kRetrogradeMark}};
-    for (const auto& [before, now, mark] : cases)
-        EXPECT_EQ(MotionMark(before, now), mark) << before << " " << now;
 }
 
 TEST(Overflow, ReportedNeverUndefined) {

@@ -4,12 +4,14 @@
 
 #include <cmath>
 
-#include "astro_fixtures.h"
+#include "core_builders.h"
 #include "orvanel/astro/orbit_table.h"
+#include "temp_folder.h"
 #include "tools/generators/orbit_table_writer.h"
 
 using namespace orvanel;
-using namespace astro_test;
+using namespace core_builders;
+using test_support::ReadBytes;
 
 TEST(OrbitTableFile, RegeneratesByteForByte) {
     const std::string elements = ReadBytes(ShippedData("efemerides.txt"));
