@@ -37,15 +37,3 @@ TEST(AstralConcepts, OneItemPerPointAspectAndTheResultant) {
     EXPECT_EQ(ws.resultTable[cp::kResultant].x,
               slot.vectorX[slot.aspectFirst[last]] + slot.vectorX[slot.aspectSecond[last]]);
 }
-
-// A synastry lists subject 2's chart, here never computed: no aspects, no concepts.
-TEST(AstralConcepts, NoAspectsAndTheSubjectFix) {
-    Program p;
-    p.CurrentSubject = 3;
-    p.SynastryBase = 2;
-    cp::VectorWorkspace ws(cp::Arithmetic::Orvanel);
-    const std::vector<cp::Text> items = ListAstralConcepts(p, cp::ConceptTable::FromBytes(""), ws);
-    EXPECT_EQ(p.CurrentSubject, 2);
-    EXPECT_EQ(items.size(), 14u);
-    EXPECT_EQ(items[13], cp::Text(20, U' ') + U"(Vector suma)");
-}

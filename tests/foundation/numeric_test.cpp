@@ -39,17 +39,14 @@ TEST(CheckedStores, RefuseWhatDoesNotFit) {
 }
 
 TEST(NumericValue, ReadsTheLeadingNumberIgnoringBlanks) {
-    struct Case {
-        const char32_t* text;
-        double value;
-    } cases[] = {
+    const std::pair<const char32_t*, double> cases[] = {
         {U"123¡", 123},  {U" 1 2 3", 123}, {U"\t-4.5\n", -4.5}, {U"9.30", 9.3}, {U"abc", 0},
         {U"", 0},        {U"1e3", 1000},   {U"2.5E-1x", 0.25},  {U"1e", 1},     {U"+7", 7},
         {U"3.4.5", 3.4}, {U"-", 0},        {U".5", 0.5},        {U"7 0", 70},   {U"1D2", 100},
         {U"3 ", 3},      {U"12-3", 12},    {U"00", 0},          {U"- 5", -5},   {U"ñ5", 0},
     };
-    for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(NumericValue(c.text), c.value) << ToUtf8(c.text);
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(NumericValue(text), value) << ToUtf8(text);
     EXPECT_TRUE(std::isinf(NumericValue(U"1e400")));
     EXPECT_EQ(LenientNumber(U"1e400"), 0);
     EXPECT_EQ(LenientNumber(U"             "), 0);
