@@ -3,35 +3,24 @@
 // in the robustness tests.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <tuple>
 
 #include "conceptplane/faults.h"
 #include "core_builders.h"
 #include "orvanel/astro/ephemeris.h"
+#include "orvanel/cycles/cycle_plot.h"
 #include "temp_folder.h"
-#include "tools/generators/orbit_table_writer.h"
 
 using namespace orvanel;
 using namespace core_builders;
+using test_support::ReadBytes;
 using test_support::TempFolder;
 
 namespace {
 
-// The seventy elements written as the file would hold them.
-std::string ElementBytes(const ElementTable& table) {
-    std::string out;
-    for (int e = 1; e <= kElements; ++e) {
-        for (int b = 1; b <= kBodies; ++b) {
-            char buffer[40];
-            std::snprintf(buffer, sizeof buffer, "%.12g%s", table.Get(e, b), b < kBodies ? ", " : "\r\n");
-            out += buffer;
-        }
-    }
-    return out;
-}
+const std::string kShippedElements = ReadBytes(ShippedData("efemerides.txt"));
+const std::string kShippedOrbits = ReadBytes(ShippedData("orbitas.txt"));
 
 }  // namespace
 
@@ -44,26 +33,23 @@ TEST(ElementFile, ItemsSeparatedByCommasBlanksAndLineEnds) {
         {"1 2 3 4", 2, {1, 2}}};
     for (const auto& [bytes, wanted, items] : cases)
         EXPECT_EQ(ReadNumberItems(bytes, wanted), items) << bytes;
-    ElementTable el;
-    el.Set(kNode, 10, 110.5);
-    const ElementTable back = ParseElementTable(ElementBytes(el) + "garbage after the seventieth");
-    EXPECT_EQ(back.Get(kNode, 10), 110.5);
+    const ElementTable back = ParseElementTable(kShippedElements + "garbage after the seventieth");
+    EXPECT_EQ(back.Get(kDailyMotion, 1), 0.985647347);
 }
 
 TEST(DataFiles, MissingShortOrNonFiniteAreRefused) {
-    const std::string elements = ElementBytes(ElementTable());
-    const std::string orbits = WriteOrbitTable(ElementTable());
     const char* const ephemerisMessage = "Falta el archivo efemerides.txt o está incompleto";
     const char* const orbitMessage = "Falta el archivo orbitas.txt o está incompleto";
-    const std::tuple<std::string, std::optional<std::string>, const char*, const char*> cases[] = {
-        {"1e999, " + elements, orbits, ephemerisMessage, "a number that is not finite"},
-        {elements, std::nullopt, orbitMessage, "no orbit file"},
-        {elements, orbits.substr(0, kOrbitFileMinimum - 1), orbitMessage, "a byte below the minimum"},
-        {elements, orbits.substr(0, kOrbitFileMinimum), "no fault", "only the last line end missing"}};
+    const std::tuple<std::string, std::string, const char*, const char*> cases[] = {
+        {"1e999, " + kShippedElements, kShippedOrbits, ephemerisMessage, "a number that is not finite"},
+        {kShippedElements, kShippedOrbits.substr(0, kOrbitFileMinimum - 1), orbitMessage,
+         "a byte below the minimum"},
+        {kShippedElements, kShippedOrbits.substr(0, kOrbitFileMinimum), "no fault",
+         "only the last line end missing"}};
     for (const auto& [elementBytes, orbitBytes, expected, why] : cases) {
         TempFolder folder;
         folder.Write("efemerides.txt", elementBytes);
-        if (orbitBytes) folder.Write("orbitas.txt", *orbitBytes);
+        folder.Write("orbitas.txt", orbitBytes);
         EphemerisFiles files(folder.Path());
         Program p;
         std::string fault = "no fault";
@@ -74,25 +60,23 @@ TEST(DataFiles, MissingShortOrNonFiniteAreRefused) {
             EXPECT_EQ(p.AscendantBuffer, Program().AscendantBuffer);
         }
         EXPECT_EQ(fault, expected) << why;
-        EXPECT_EQ(std::filesystem::exists(folder / "orbitas.txt"), orbitBytes.has_value()) << "never created";
     }
 }
 
+// Same size, other contents, a later time: the Sun moves with the Earth's new daily motion (2.98
+// degrees a day instead of 0.98). A file broken afterwards is refused, not answered from the old
+// contents.
 TEST(DataFiles, AChangedFileIsReadAgain) {
     TempFolder folder;
-    ElementTable el;
-    folder.Write("efemerides.txt", ElementBytes(el));
-    folder.Write("orbitas.txt", WriteOrbitTable(ElementTable()));
+    folder.Write("efemerides.txt", kShippedElements);
+    folder.Write("orbitas.txt", kShippedOrbits);
     EphemerisFiles files(folder.Path());
     Program p;
-    EXPECT_EQ(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0).substr(0, 3), U"278");
-    // Same size, other contents, a later time: the Sun moves with the Earth's new daily motion.
-    el.Set(kDailyMotion, 1, 2);
-    folder.Write("efemerides.txt", ElementBytes(el));
+    const int before = TransitDegrees(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0), 1);
+    folder.Write("efemerides.txt", "2" + kShippedElements.substr(1));
     const std::filesystem::path path = folder / "efemerides.txt";
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(5));
-    EXPECT_EQ(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0).substr(0, 3), U"280");
-    // Broken afterwards: refused, not answered from the old contents.
+    EXPECT_EQ(TransitDegrees(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0), 1), (before + 2) % 360);
     folder.Write("efemerides.txt", "1, 2, 3");
     EXPECT_THROW(ComputeEphemeris(p, files, 1980, 1, 1, 0, 0), cp::DataFault);
 }

@@ -148,9 +148,7 @@ TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
     el.Set(kEpochLongitude, 4, 359.8);
     el.Set(kPerihelion, 4, 0);
     const cp::Text text = EphemerisFor(DataOf(el), 1980, 1, 1, 0, 0).positions;
-    EXPECT_EQ(text.substr(0, 4), U"360¡");
-    EXPECT_EQ(text.substr(8, 3), U"007");
-    EXPECT_EQ(text.substr(12, 3), U"360");
+    EXPECT_EQ(text.substr(0, 4) + text.substr(8, 3) + text.substr(12, 3), U"360¡007360");
     // The Earth's heliocentric longitude stands at 98.3 (ν = M): the Ascendant is 98.3 + 90 + 15·h.
     const EphemerisData data = DataOf(StillElements());
     EXPECT_EQ(EphemerisFor(data, 1980, 1, 1, 0, 0).ascendantBuffer, U"188");
@@ -163,10 +161,9 @@ TEST(PositionsText, RoundedPlacesKeep360AndLeadingZeros) {
 TEST(Overflow, ReportedNeverUndefined) {
     Program p;
     EphemerisFiles files(ShippedData());
-    const cp::Text before = p.AscendantBuffer;
     EXPECT_THROW(ComputeEphemeris(p, files, -32768, 1, 1, 0, 0), cp::OverflowFault);
     EXPECT_THROW(ComputeEphemeris(p, files, 2000, 32767, 1, 0, 0), cp::OverflowFault);
-    EXPECT_EQ(p.AscendantBuffer, before);
+    EXPECT_EQ(p.AscendantBuffer, Program().AscendantBuffer);
     // The far ends of the 16-bit range still compute.
     EXPECT_EQ(ComputeEphemeris(p, files, 32767, 12, 31, 23, 59).size(), 48u);
     EXPECT_EQ(ComputeEphemeris(p, files, -32767, 3, 1, -32768, 32767).size(), 48u);
