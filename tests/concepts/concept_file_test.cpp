@@ -3,11 +3,7 @@
 // angle of the base concept it names, and polar and Cartesian places that agree.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -17,6 +13,7 @@
 #include "conceptplane/concept_description.h"
 #include "conceptplane/concept_table.h"
 #include "conceptplane/cp1252.h"
+#include "temp_folder.h"
 
 using namespace cp;
 
@@ -47,15 +44,8 @@ const std::map<int, Place> kGradeRadii = {
     {386, {Family::Lack, 3}},       {200, {Family::Lack, 2}},
 };
 
-std::string ShippedBytes() {
-    std::ifstream in(kShippedPath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-const ConceptTable& Shipped() {
-    static const ConceptTable table = ConceptTable::FromBytes(ShippedBytes());
-    return table;
-}
+const std::string kShippedBytes = test_support::ReadBytes(kShippedPath);
+const ConceptTable kShipped = ConceptTable::FromBytes(kShippedBytes);
 
 std::optional<Place> PlaceOf(const ConceptRecord& r) {
     for (int level = 0; level < 8; ++level) {
@@ -66,165 +56,84 @@ std::optional<Place> PlaceOf(const ConceptRecord& r) {
     return grade->second;
 }
 
-// Even levels lie at 15° + k·30°, odd levels at k·30°.
-bool OnLevelAngle(double degrees, int level) {
-    return std::fmod(degrees, 30.0) == (level % 2 == 0 ? 15.0 : 0.0);
-}
-
-std::string Utf8(const Text& t) {
-    return ToUtf8(t);
-}
-
-// The base concepts by trimmed name.
-std::map<Text, const ConceptRecord*> BaseConcepts() {
-    std::map<Text, const ConceptRecord*> bases;
-    for (const ConceptRecord& r : Shipped().Records()) {
-        const auto place = PlaceOf(r);
-        if (place && place->family == Family::Base) bases[TrimBlanks(r.name)] = &r;
-    }
-    return bases;
-}
-
 }  // namespace
 
+// Each record encoded back to its bytes, ended by CR LF; ASCII letters, digits and punctuation and
+// the Spanish letters and marks of the code page, only digits, blanks, signs and points in the number
+// fields.
 TEST(ShippedConceptFile, HoldsWholeRecordsInTheLibrarysLayout) {
-    const std::string bytes = ShippedBytes();
-    ASSERT_EQ(bytes.size(), static_cast<std::size_t>(kShippedCount * kConceptRecordLength));
-    ConceptTable::OpenStatus status{};
-    EXPECT_EQ(ConceptTable::OpenExisting(kShippedPath, &status).Count(), kShippedCount);
-    EXPECT_EQ(status, ConceptTable::OpenStatus::Opened);
+    ASSERT_EQ(kShippedBytes.size(), static_cast<std::size_t>(kShippedCount * kConceptRecordLength));
+    std::set<char> spanish;
+    for (char32_t c : Text(U"áéíóúüñÁÉÍÓÚÜÑ¿¡"))
+        spanish.insert(*EncodeCp1252Char(c));
     for (int n = 1; n <= kShippedCount; ++n) {
-        const std::string record =
-            bytes.substr(static_cast<std::size_t>((n - 1) * kConceptRecordLength), kConceptRecordLength);
+        const std::string record = kShippedBytes.substr(
+            static_cast<std::size_t>((n - 1) * kConceptRecordLength), kConceptRecordLength);
         EXPECT_EQ(record.substr(112), "\r\n") << "record " << n;
-        EXPECT_EQ(EncodeConceptRecord(Shipped().Read(n)), record) << "record " << n;
-    }
-}
-
-TEST(ShippedConceptFile, IsSpanishTextInWindows1252) {
-    // Letters, digits and punctuation of ASCII, and the Spanish letters and marks of the code page.
-    const Text spanish = U"áéíóúüñÁÉÍÓÚÜÑ¿¡";
-    std::set<char> allowed;
-    for (char32_t c : spanish)
-        allowed.insert(*EncodeCp1252Char(c));
-    const std::string bytes = ShippedBytes();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto offset = i % static_cast<std::size_t>(kConceptRecordLength);
-        if (offset >= 112) continue;  // the line break
-        const char b = bytes[i];
-        const bool ascii = b >= 0x20 && b <= 0x7e;
-        EXPECT_TRUE(ascii || allowed.count(b)) << "byte " << i << " = " << int(static_cast<unsigned char>(b));
-        if (offset >= 60) {
-            EXPECT_NE(std::string(" -.0123456789").find(b), std::string::npos) << "byte " << i;
+        EXPECT_EQ(EncodeConceptRecord(kShipped.Read(n)), record) << "record " << n;
+        for (std::size_t i = 0; i < 112; ++i) {
+            const char b = record[i];
+            EXPECT_TRUE((b >= 0x20 && b <= 0x7e) || spanish.count(b)) << "record " << n << " byte " << i;
+            EXPECT_TRUE(i < 60 || std::string(" -.0123456789").find(b) != std::string::npos)
+                << n << ", " << i;
         }
     }
-    const Text decoded = DecodeCp1252(bytes);
-    for (char32_t c : Text(U"áéíóñ"))
-        EXPECT_NE(decoded.find(c), Text::npos) << Utf8(Text(1, c));
 }
 
-TEST(ShippedConceptFile, EachLevelHoldsTwelveBaseConceptsOnItsAngles) {
-    std::map<int, std::set<double>> angles;
-    for (const ConceptRecord& r : Shipped().Records()) {
+// Twelve concepts at each radius, each on its own angle, whole degrees; a base concept its own
+// reference; every other concept a grade of a base concept of its level, on its angle (even levels
+// at 15 + k·30 degrees, odd ones at k·30), described by its family; each base concept with one grade
+// of each family its level has.
+TEST(ShippedConceptFile, EveryConceptIsABaseConceptOrOneOfItsGrades) {
+    std::map<Text, const ConceptRecord*> bases;
+    for (const ConceptRecord& r : kShipped.Records()) {
         const auto place = PlaceOf(r);
-        if (!place || place->family != Family::Base) continue;
-        EXPECT_TRUE(OnLevelAngle(r.degreesValue, place->level)) << Utf8(r.name);
-        EXPECT_EQ(r.reference, r.name) << "a base concept is its own reference";
-        angles[place->level].insert(r.degreesValue);
+        ASSERT_TRUE(place) << ToUtf8(r.name) << " at an unrecognised radius " << ToUtf8(r.radius);
+        if (place->family != Family::Base) continue;
+        bases[TrimBlanks(r.name)] = &r;
     }
-    for (int level = 0; level < 8; ++level)
-        EXPECT_EQ(angles[level].size(), 12u) << "level " << level;
-}
-
-TEST(ShippedConceptFile, EveryOtherConceptIsARecognisedGradeOfABaseConcept) {
-    const auto bases = BaseConcepts();
-    for (const ConceptRecord& r : Shipped().Records()) {
-        const auto place = PlaceOf(r);
-        ASSERT_TRUE(place) << Utf8(r.name) << " at an unrecognised radius " << Utf8(r.radius);
-        if (place->family == Family::Base) continue;
-        EXPECT_TRUE(OnLevelAngle(r.degreesValue, place->level)) << Utf8(r.name);
-        const auto base = bases.find(TrimBlanks(r.reference));
-        ASSERT_NE(base, bases.end()) << Utf8(r.name) << " names no base concept: " << Utf8(r.reference);
-        EXPECT_EQ(PlaceOf(*base->second)->level, place->level) << Utf8(r.name);
-        EXPECT_EQ(base->second->degreesValue, r.degreesValue) << Utf8(r.name);
-    }
-}
-
-TEST(ShippedConceptFile, EachBaseConceptHasExactlyTheGradesOfItsLevel) {
     std::map<std::pair<Text, Family>, int> grades;
-    for (const ConceptRecord& r : Shipped().Records()) {
-        if (const auto place = PlaceOf(r)) grades[{TrimBlanks(r.reference), place->family}]++;
-    }
-    for (const auto& [name, base] : BaseConcepts()) {
-        const int level = PlaceOf(*base)->level;
-        for (Family f : {Family::Lack, Family::Deficient, Family::Excellent, Family::Excess}) {
-            bool levelHasIt = false;
-            for (const auto& [radius, place] : kGradeRadii)
-                levelHasIt |= place.family == f && place.level == level;
-            EXPECT_EQ((grades[{name, f}]), levelHasIt ? 1 : 0) << Utf8(name) << " family " << int(f);
-        }
-    }
-}
-
-TEST(ShippedConceptFile, EveryConceptHasTheDescriptionOfItsPlace) {
-    for (const ConceptRecord& r : Shipped().Records()) {
+    std::map<double, int> atRadius;
+    std::set<std::pair<double, double>> spots;
+    for (const ConceptRecord& r : kShipped.Records()) {
+        const Place place = *PlaceOf(r);
         const Text reference = TrimBlanks(r.reference);
-        const auto place = PlaceOf(r);
-        ASSERT_TRUE(place) << Utf8(r.name);
-        Text expected;
-        switch (place->family) {
-            case Family::Base:
-                expected = U"Concepto base del nivel " + FromInt(place->level);
-                break;
-            case Family::Excess:
-                expected = U"Exceso de " + r.reference;
-                break;
-            case Family::Excellent:
-                expected = reference + U" excelente";
-                break;
-            case Family::Deficient:
-                expected = reference + U" deficiente";
-                break;
-            case Family::Lack:
-                expected = U"Falta de " + r.reference;
-                break;
-        }
-        EXPECT_EQ(Utf8(DescribeConcept(r)), Utf8(expected)) << Utf8(r.name);
+        const Text descriptions[] = {U"Concepto base del nivel " + FromInt(place.level),
+                                     U"Falta de " + r.reference, reference + U" deficiente",
+                                     reference + U" excelente", U"Exceso de " + r.reference};
+        EXPECT_EQ(ToUtf8(DescribeConcept(r)), ToUtf8(descriptions[static_cast<int>(place.family)]));
+        EXPECT_EQ(std::fmod(r.degreesValue, 30.0), place.level % 2 == 0 ? 15.0 : 0.0) << ToUtf8(r.name);
+        const auto base = bases.find(reference);
+        ASSERT_NE(base, bases.end()) << ToUtf8(r.name) << " names no base concept: " << ToUtf8(reference);
+        EXPECT_EQ(PlaceOf(*base->second)->level, place.level) << ToUtf8(r.name);
+        EXPECT_EQ(base->second->degreesValue, r.degreesValue) << ToUtf8(r.name);
+        EXPECT_EQ((++grades[{reference, place.family}]), 1) << ToUtf8(r.name) << " a grade twice";
+        ++atRadius[r.radiusValue];
+        EXPECT_TRUE(spots.insert({r.radiusValue, r.degreesValue}).second)
+            << ToUtf8(r.name) << " shares its place";
     }
+    for (const auto& [radius, count] : atRadius)
+        EXPECT_EQ(count, 12) << "radius " << radius;
 }
 
-TEST(ShippedConceptFile, PolarAndCartesianPlacesAgree) {
-    constexpr double kTolerance = 0.005 + 1e-9;  // coordinates are stored with two decimals
-    double worst = 0;
-    for (const ConceptRecord& r : Shipped().Records()) {
-        EXPECT_EQ(r.degreesValue, std::floor(r.degreesValue)) << Utf8(r.name);
-        EXPECT_TRUE(r.degreesValue >= 0 && r.degreesValue < 360) << Utf8(r.name);
-        const double dx = std::abs(r.xValue - kRorevAngles.PolarX(r.degreesValue, r.radiusValue));
-        const double dy = std::abs(r.yValue - kRorevAngles.PolarY(r.degreesValue, r.radiusValue));
-        worst = std::max({worst, dx, dy});
-        EXPECT_LE(dx, kTolerance) << Utf8(r.name);
-        EXPECT_LE(dy, kTolerance) << Utf8(r.name);
-        EXPECT_EQ(std::round(kRorevAngles.AngleOf(r.xValue, r.yValue)), r.degreesValue) << Utf8(r.name);
-    }
-    std::cout << "largest coordinate difference: " << worst << "\n";
-}
-
-TEST(ShippedConceptFile, NamesAreUniqueEvenCutToTheTwentyCharactersOfTheAstralList) {
+// Places whose polar form agrees with the two-decimal coordinates, from the centre outwards;
+// names unique even cut to the twenty characters of the astral list, and found by the name search.
+TEST(ShippedConceptFile, PlacesAgreeAndNamesAreUnique) {
+    constexpr double kTolerance = 0.005 + 1e-9;
     std::set<Text> names, cut;
-    for (const ConceptRecord& r : Shipped().Records()) {
-        const Text name = TrimBlanks(r.name);
-        EXPECT_FALSE(name.empty());
-        EXPECT_EQ(TrimRightBlanks(r.name), name) << "no leading blanks: " << Utf8(r.name);
-        EXPECT_TRUE(names.insert(name).second) << "repeated: " << Utf8(name);
-        EXPECT_TRUE(cut.insert(Fixed(name, 20)).second) << "repeated in 20 characters: " << Utf8(name);
-        EXPECT_EQ(Shipped().Read(Shipped().FindByName(r.name)).name, r.name);
-    }
-}
-
-TEST(ShippedConceptFile, RunsFromTheCentreOutwards) {
     double previous = 0;
-    for (const ConceptRecord& r : Shipped().Records()) {
-        EXPECT_GE(r.radiusValue, previous) << Utf8(r.name);
+    for (const ConceptRecord& r : kShipped.Records()) {
+        const std::string name = ToUtf8(r.name);
+        EXPECT_TRUE(r.degreesValue >= 0 && r.degreesValue < 360) << name;
+        EXPECT_NEAR(r.xValue, kRorevAngles.PolarX(r.degreesValue, r.radiusValue), kTolerance) << name;
+        EXPECT_NEAR(r.yValue, kRorevAngles.PolarY(r.degreesValue, r.radiusValue), kTolerance) << name;
+        EXPECT_EQ(std::round(kRorevAngles.AngleOf(r.xValue, r.yValue)), r.degreesValue) << name;
+        EXPECT_GE(r.radiusValue, previous) << name;
         previous = r.radiusValue;
+        const Text trimmed = TrimBlanks(r.name);
+        EXPECT_EQ(TrimRightBlanks(r.name), trimmed) << "no leading blanks: " << name;
+        EXPECT_TRUE(!trimmed.empty() && names.insert(trimmed).second) << "empty or repeated: " << name;
+        EXPECT_TRUE(cut.insert(Fixed(trimmed, 20)).second) << "repeated in 20 characters: " << name;
+        EXPECT_EQ(kShipped.Read(kShipped.FindByName(r.name)).name, r.name);
     }
 }
