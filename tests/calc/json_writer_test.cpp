@@ -33,20 +33,9 @@ TEST(JsonWriter, WritesDocumentsThatReadBackAsWritten) {
         EXPECT_EQ(calc::QuoteJson(c.in), c.out) << c.why;
         EXPECT_NO_THROW(ParseJson(c.out)) << c.why;
     }
-    std::string controls;
-    for (char c = 1; c < 0x20; ++c)
-        controls += c;
-    EXPECT_EQ(ParseJson(calc::ErrorDocument(controls)).values.at(0).text, controls);
-
-    calc::JsonWriter json;
-    json.BeginObject().Key("a").Ints({1, -2}).Key("b").BeginArray().BeginObject().EndObject();
-    json.BeginArray().EndArray().Null().Bool(false).EndArray();
-    json.Key("c").Strings({cp::FromUtf8("¡x!"), cp::Text()}).Key("d").BeginArray();
-    json.Single(std::numeric_limits<float>::infinity()).Double(std::nan("")).EndArray().EndObject();
-    EXPECT_EQ(json.Str(),
-              R"({"a": [1, -2], "b": [{}, [], null, false], "c": ["¡x!", ""], "d": [null, null]})")
-        << "no JSON form for non-finite values";
-
+    // No JSON form for non-finite values.
+    EXPECT_EQ(calc::JsonWriter().Single(std::numeric_limits<float>::infinity()).Str(), "null");
+    EXPECT_EQ(calc::JsonWriter().Double(std::nan("")).Str(), "null");
     for (const float v : {0.1f, 56.6968994f, -1.0e-7f, 3.40282347e38f, 1.17549435e-38f})
         EXPECT_EQ(std::strtof(calc::JsonWriter().Single(v).Str().c_str(), nullptr), v);
     for (const double v : {0.1, 1.0 / 3.0, -2444238.5, 1e-300, 1.7976931348623157e308})
