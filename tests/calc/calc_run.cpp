@@ -2,7 +2,6 @@
 #include "calc_run.h"
 
 #include <sstream>
-#include <stdexcept>
 
 #include "calc_args.h"
 #include "command.h"
@@ -28,12 +27,6 @@ command_run::Run CalcProgram(const std::string& arguments, const std::string& en
     return command_run::RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment +
                                    " " + command_run::Quoted(ORVANEL_CALC) + " --data " +
                                    command_run::Quoted(core_builders::ShippedData()) + " " + arguments);
-}
-
-json::Value ParseJson(const std::string& document) {
-    json::ReadResult read = json::Read(document, 64);
-    if (!read.value) throw std::runtime_error("not JSON: " + read.error.reason + " in " + document);
-    return std::move(*read.value);
 }
 
 }  // namespace calc_test

@@ -1,13 +1,11 @@
 // Running orvanel-calc from the tests: its dispatcher in the test process, or the program itself as a
-// user starts it on a headless server; and the documents it prints, read by the project's strict
-// reader (so that every document is checked for form as well as content).
+// user starts it on a headless server.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "command_run.h"
-#include "json/json_reader.h"
 
 namespace calc_test {
 
@@ -18,8 +16,5 @@ std::vector<std::string> Words(const std::string& line);
 
 // orvanel-calc itself with no display and no platform named, on the shipped data folder.
 command_run::Run CalcProgram(const std::string& arguments, const std::string& environment = "");
-
-// A whole document (surrounding blanks allowed); throws std::runtime_error when it is not JSON.
-json::Value ParseJson(const std::string& document);
 
 }  // namespace calc_test

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "calc_run.h"
+#include "json/json_reader.h"
 
 namespace calc_test {
 namespace {
@@ -31,7 +32,7 @@ TEST(JsonWriter, WritesDocumentsThatReadBackAsWritten) {
     };
     for (const auto& c : texts) {
         EXPECT_EQ(calc::QuoteJson(c.in), c.out) << c.why;
-        EXPECT_NO_THROW(ParseJson(c.out)) << c.why;
+        EXPECT_TRUE(json::Read(c.out).value) << "not JSON: " << c.why;
     }
     // No JSON form for non-finite values.
     EXPECT_EQ(calc::JsonWriter().Single(std::numeric_limits<float>::infinity()).Str(), "null");
