@@ -1,196 +1,151 @@
-// orvanel-calc's subcommands through its dispatcher: the documented keys and shapes, the usage
-// errors (exit 2, one line on standard error, nothing on standard output), batch and --data.
+// orvanel-calc's subcommands through its dispatcher: each prints the computing code's result for the
+// moments and points it is given; bad lines are usage errors (exit 2, one line on standard error,
+// nothing on standard output); batch runs one line after another on data kept loaded.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include "calc_run.h"
-#include "conceptplane/concept_table.h"
-#include "json_reader.h"
+#include "conceptplane/structure_view.h"
+#include "conceptplane/vector_workspace.h"
+#include "core_builders.h"
+#include "json/json_reader.h"
+#include "json/json_writer.h"
+#include "orvanel/astro/chart.h"
+#include "orvanel/cycles/coincidence_report.h"
+#include "orvanel/cycles/cycle_plot.h"
+#include "orvanel/display/chart_texts.h"
+#include "orvanel/display/cross_aspect_texts.h"
+#include "orvanel/vectors/astral_concepts.h"
+#include "temp_folder.h"
 
 namespace calc_test {
 namespace {
 
-JsonValue Succeeds(const std::string& line) {
-    const CalcRun run = RunCalc(Words(line));
-    EXPECT_EQ(run.status, 0) << line << ": " << run.err;
-    EXPECT_EQ(run.err, "") << line;
-    EXPECT_EQ(run.out.back(), '\n');
-    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one document on one line";
-    return ParseJson(run.out);
+using cp::Arithmetic;
+using W = json::JsonWriter;
+
+// `"key": value`, the value as the project's writer prints it, to be found in a document.
+std::string Member(const std::string& key, const W& value) {
+    return "\"" + key + "\": " + value.Str();
 }
 
-std::size_t Utf8Length(const std::string& s) {
-    std::size_t n = 0;
-    for (const char c : s)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-
-TEST(CalcChart, DocumentedKeysAndShapes) {
-    const JsonValue chart = Succeeds("chart 2001 12 5 14 30");
-    const std::vector<std::string> keys = {"ephemerisText",  "ascendantBuffer", "ascendant", "houseCusps",
-                                           "longitudes",     "vectors",         "aspects",   "astralConcepts",
-                                           "positionsLabel", "housesLabel",     "aspectList"};
-    EXPECT_EQ(chart.order, keys);
-    EXPECT_EQ(Utf8Length(chart["ephemerisText"].text), 48u);
-    EXPECT_EQ(chart["ascendantBuffer"].text.size(), 3u);
-    EXPECT_EQ(chart["ascendant"].number, std::stod(chart["ascendantBuffer"].text));
-    EXPECT_EQ(chart["houseCusps"].items.size(), 12u);
-    EXPECT_EQ(chart["houseCusps"][0].number, chart["ascendant"].number) << "cusp 1 is the Ascendant";
-    ASSERT_EQ(chart["longitudes"].items.size(), 13u);
-    EXPECT_EQ(chart["longitudes"][12].number, chart["ascendant"].number);
-    ASSERT_EQ(chart["vectors"].items.size(), 14u);
-    for (const auto& v : chart["vectors"].items) {
-        EXPECT_EQ(v.order, (std::vector<std::string>{"x", "y", "angle", "radius", "labelX", "labelY"}));
+TEST(CalcCommands, EachPrintsTheComputingCodesResult) {
+    const std::string data = core_builders::ShippedData();
+    orvanel::EphemerisFiles files(data);
+    const auto concepts = cp::ConceptTable::FromBytes(test_support::ReadBytes(data + "concptos.txt"));
+    orvanel::Program one;
+    core_builders::EnterComputed(one, files, 1, {2001, 12, 5, 14, 30});
+    orvanel::Program both = one, turned = one;
+    core_builders::EnterComputed(both, files, 2, {1965, 7, 3, 9, 30});
+    turned.AscendantOverride = 1090;
+    orvanel::RecomputeChart(turned);
+    const cp::Text coincidences = orvanel::JoinLines(orvanel::CoincidenceLines(one, files));
+    cp::VectorWorkspace workspace(Arithmetic::Orvanel);
+    const auto astral = orvanel::ListAstralConcepts(one, concepts, workspace);
+    const auto crossList = orvanel::ListCrossAspects(both).items;
+    both.CurrentSubject = 1;
+    orvanel::AssignFixed(one.EntryDate, U"20020110");
+    std::vector<cp::Text> structure;
+    for (const auto& level : cp::ComputeStructure().levels)
+        structure.push_back(level.line);
+    const auto line = cp::LineThrough({-3000, 500}, {1000, 2000}, Arithmetic::Orvanel);
+    const std::string moment = "\t2001 12 5 14 30", points = " 1000 2000 -3000 500";
+    const struct {
+        std::string line, member;
+    } cases[] = {
+        {"ephemeris" + moment, Member("ephemerisText", W().String(orvanel::SlotAt(one, 1).ephemerisText))},
+        {"chart" + moment, Member("astralConcepts", W().Strings(astral))},
+        // Options anywhere on the line, the last --data counting.
+        {"--data /nonexistent chart --ascendant 90" + moment + " --data " + data,
+         Member("housesLabel", W().String(orvanel::PositionLabelTexts(orvanel::SlotAt(turned, 1)).houses))},
+        {"synastry" + moment + " 1965 7 3 9 30", Member("crossList", W().Strings(crossList))},
+        {"synastry" + moment + " 1965 7 3 9 30 --base 1",
+         Member("heading", W().String(orvanel::ListCrossAspects(both).heading))},
+        {"cycle 3 2 1" + moment + " 2002 1 10",
+         Member("ephemerisText",
+                W().String(orvanel::ComputeCycle(one, files, 3, 2, 1).days[0].ephemerisText))},
+        {"coincidences" + moment + " 2001 12 5", Member("report", W().String(coincidences))},
+        {"plane --orvanel line" + points,
+         Member("onLine", W().Strings(cp::ConceptsOnLine(concepts, line, Arithmetic::Orvanel)))},
+        {"structure", Member("lines", W().Strings(structure))},
+    };
+    std::string batch, documents;
+    for (const auto& c : cases) {
+        const command_run::Run run = RunCalc(Words(c.line));
+        batch += c.line + "\r\n";
+        documents += run.out;
+        EXPECT_EQ(run.status, 0) << c.line << ": " << run.err;
+        EXPECT_EQ(run.err, "") << c.line;
+        EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one document on one line";
+        EXPECT_TRUE(json::Read(run.out).value) << "not JSON: " << c.line;
+        EXPECT_NE(run.out.find(c.member), std::string::npos) << c.line << "\n" << c.member << "\n" << run.out;
     }
-    for (const auto& a : chart["aspects"].items) {
-        EXPECT_GE(a["kind"].number, 1);
-        EXPECT_LE(a["kind"].number, 5);
-        EXPECT_LT(a["first"].number, a["second"].number);
-    }
-    EXPECT_EQ(chart["astralConcepts"].items.size(), 14u + chart["aspects"].items.size());
-    EXPECT_EQ(chart["aspectList"].items.size(), chart["aspects"].items.size() + 5);
-    EXPECT_EQ(chart["positionsLabel"].text.substr(0, 2), "a ");
-    EXPECT_EQ(chart["positionsLabel"].text.substr(6, 2), "\r\n");
-    EXPECT_EQ(chart["housesLabel"].text.size(), 12u * 8) << "twelve lines \"m 20;A\" and CR LF";
-}
-
-TEST(CalcChart, AscendantOverrideKeepsPositionsAndTurnsHouses) {
-    const JsonValue plain = Succeeds("chart 2001 12 5 14 30");
-    const JsonValue turned = Succeeds("chart 2001 12 5 14 30 --ascendant 90");
-    EXPECT_EQ(turned["ephemerisText"].text, plain["ephemerisText"].text);
-    EXPECT_EQ(turned["ascendantBuffer"].text, plain["ascendantBuffer"].text);
-    EXPECT_EQ(turned["ascendant"].number, 90);
-    EXPECT_EQ(turned["houseCusps"][9].number, 360) << "house 10 of Ascendant 90 is 360, not folded";
-    EXPECT_EQ(turned["aspects"].items.size(), plain["aspects"].items.size());
-    const JsonValue moved = Succeeds("--data " + SourceData() + " chart --ascendant 90 2001 12 5 14 30");
-    EXPECT_EQ(moved["houseCusps"][9].number, 360) << "options anywhere on the line";
-}
-
-TEST(CalcSynastry, BaseChoosesWhichSubjectComesFirst) {
-    const std::string subjects = "synastry 2001 12 5 14 30 1965 7 3 9 30";
-    const JsonValue byDefault = Succeeds(subjects);
-    EXPECT_EQ(byDefault.order, (std::vector<std::string>{"crossAspects", "crossList", "heading"}));
-    EXPECT_EQ(byDefault["heading"].text, " 03 / 07 / 1965          05 / 12 / 2001");
-    EXPECT_EQ(byDefault["crossList"].items.size(), byDefault["crossAspects"].items.size() + 5);
-    const JsonValue firstInside = Succeeds(subjects + " --base 1");
-    EXPECT_EQ(firstInside["heading"].text, " 05 / 12 / 2001          03 / 07 / 1965");
-    EXPECT_EQ(firstInside["crossAspects"].items.size(), byDefault["crossAspects"].items.size());
-    const JsonValue same = Succeeds("synastry 2001 12 5 14 30 2001 12 5 14 30");
-    EXPECT_EQ(same["crossList"][0].text, "El Sol      en conjunción con    El Sol");
-}
-
-TEST(CalcCycles, CycleAndCoincidenceDocuments) {
-    const JsonValue cycle = Succeeds("cycle 3 2 1 2001 12 5 0 0 2001 12 5");
-    EXPECT_EQ(cycle["orb"].number, 15);
-    ASSERT_EQ(cycle["days"].items.size(), 31u);
-    const JsonValue& centre = cycle["days"][15];
-    EXPECT_EQ(centre["offset"].number, 0);
-    EXPECT_EQ(centre["angle"].number, cycle["natalAngle"].number) << "birth date at 0 h is the central date";
-    EXPECT_TRUE(centre["mark"].boolean);
-    EXPECT_EQ(cycle["days"][0]["offset"].number, -15);
-    EXPECT_EQ(Utf8Length(centre["ephemerisText"].text), 48u);
-
-    const std::string report = Succeeds("coincidences 2001 12 5 0 0 2001 12 5")["report"].text;
-    std::size_t lines = 0;
-    for (std::size_t at = report.find("\r\n"); at != std::string::npos; at = report.find("\r\n", at + 2))
-        ++lines;
-    EXPECT_EQ(lines, 36u);
-    EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
+    EXPECT_EQ(RunCalc({"batch"}, batch).out, documents) << "one document per line, as each line alone";
 }
 
 TEST(CalcUsage, BadLinesExitTwoWithOneLineAndNoOutput) {
-    const std::vector<std::string> lines = {
-        "",
-        "nonsense",
-        "chart",
-        "chart 2001 12 5 14",
-        "chart 2001 12 5 14 30 7",
-        "chart 2001 12 5 14 3o",
-        "chart abcd 12 5 14 30",
-        "chart 40000 12 5 14 30",
-        "ephemeris 32768 12 5 14 30",
-        "chart 2001 12 5 14 -32769",
-        "chart 2001 12 5.5 14 30",
-        "chart 2001 12 5 14 30 --ascendant",
-        "chart 2001 12 5 14 30 --ascendant 361",
-        "chart 2001 12 5 14 30 --data",
-        "synastry 2001 12 5 14 30 1965 7 3 9",
-        "synastry 2001 12 5 14 30 1965 7 3 9 30 --base 3",
-        "cycle 14 2 1 2001 12 5 0 0 2001 12 5",
-        "cycle 3 2 3 2001 12 5 0 0 2001 12 5",
-        "coincidences 2001 12 5 0 0 2001 12",
-        "batch extra",
-    };
+    const std::string lines[] = {"",
+                                 "nada\xFF\xC3",
+                                 "chart \xE9 1 1 1 1",
+                                 "nonsense",
+                                 "chart 2001 12 5 14 30 7",
+                                 "chart 40000 12 5 14 30",
+                                 "chart 2001 12 5 14 30 --ascendant",
+                                 "chart 2001 12 5 14 30 --ascendant 361",
+                                 "chart 2001 12 5 14 30 --data",
+                                 "chart 2001 12 5 14 30 --png a.png --svg b.svg",
+                                 "synastry 2001 12 5 14 30 1965 7 3 9 30 --base 3",
+                                 "cycle 14 2 1 2001 12 5 0 0 2001 12 5",
+                                 "cycle 3 2 3 2001 12 5 0 0 2001 12 5",
+                                 "coincidences 2001 12 5 0 0 2001 12",
+                                 "batch extra",
+                                 "structure 1",
+                                 "plane sum 1 2",
+                                 "plane --rorev --orvanel sum 1 2",
+                                 "plane --rorev sum 1",
+                                 "plane --rorev line 1 2",
+                                 "plane --rorev lookup 1 2 3",
+                                 "plane --rorev lookup 10 10 --png x.png",
+                                 "plane --rorev spin",
+                                 "plane --rorev"};
+    std::string batch, errors;
     for (const auto& line : lines) {
-        const CalcRun run = RunCalc(Words(line));
+        const command_run::Run run = RunCalc(Words(line));
         EXPECT_EQ(run.status, 2) << line;
         EXPECT_EQ(run.out, "") << line;
         ASSERT_FALSE(run.err.empty()) << line;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << line << ": " << run.err;
+        if (line == "batch extra") continue;  // a batch refuses a batch line for a reason of its own
+        batch += line + "\n";
+        errors += json::ErrorDocument(run.err.substr(0, run.err.size() - 1)) + "\n";
     }
-}
-
-TEST(CalcBatch, OneDocumentPerLineAndFailuresDoNotStopIt) {
-    const std::string input =
-        "ephemeris 2001 12 5 14 30\n"
-        "chart 2001 12 5 14\n"
-        "batch\n"
-        "\n"
-        "ephemeris 1965 7 3 9 30 --data /nonexistent/orvanel\n"
-        "ephemeris 1965 7 3 9 30\n";
-    const CalcRun run = RunCalc({"batch"}, input);
+    // A failing line of a batch prints its message as a document, and the batch goes on.
+    const command_run::Run run = RunCalc({"batch"}, batch + "structure\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    std::vector<JsonValue> docs;
-    std::size_t start = 0;
-    for (std::size_t end = run.out.find('\n'); end != std::string::npos; end = run.out.find('\n', start)) {
-        docs.push_back(ParseJson(run.out.substr(start, end - start)));
-        start = end + 1;
-    }
-    ASSERT_EQ(docs.size(), 6u);
-    EXPECT_TRUE(docs[0].Has("ephemerisText"));
-    for (std::size_t k : {1u, 2u, 3u, 4u}) {
-        EXPECT_EQ(docs[k].order, std::vector<std::string>{"error"}) << k;
-        EXPECT_FALSE(docs[k]["error"].text.empty());
-    }
-    EXPECT_EQ(docs[5]["ephemerisText"].text, Succeeds("ephemeris 1965 7 3 9 30")["ephemerisText"].text);
-
-    // Bytes that are not UTF-8 come back replaced, so that every line stays JSON.
-    const CalcRun raw = RunCalc({"batch"}, "nada\xFF\xC3\nchart \xE9 1 1 1 1\n");
-    const auto lineEnd = raw.out.find('\n');
-    EXPECT_NE(ParseJson(raw.out.substr(0, lineEnd))["error"].text.find("nada\xEF\xBF\xBD\xEF\xBF\xBD\""),
-              std::string::npos);
-    EXPECT_EQ(ParseJson(raw.out.substr(lineEnd + 1))["error"].text,
-              "year is not a whole number: \"\xEF\xBF\xBD\"");
+    EXPECT_EQ(run.out, errors + RunCalc({"structure"}).out);
 }
 
-// The data files stay loaded from one command line to the next, and a file changed in between is
-// read again: what a batch sees is the folder as it is at each line.
+// The data files stay loaded from one line to the next; a file changed in between is read again and
+// a file removed is missed.
 TEST(CalcBatch, DataChangedBetweenLinesIsSeenAtTheNext) {
-    const auto folder = std::filesystem::temp_directory_path() / "orvanel_calc_batch_data";
-    std::filesystem::remove_all(folder);
-    std::filesystem::copy(SourceData(), folder);
-    const auto path = folder / "concptos.txt";
-    const auto write = [&](const cp::Text& name) {
+    const test_support::TempFolder folder;
+    std::filesystem::copy(core_builders::ShippedData(), folder.Path());
+    const std::filesystem::path path = folder / "concptos.txt";
+    int hours = 0;
+    for (const char32_t* name : {U"Uno", U"Dos"}) {
         cp::ConceptRecord r;
         r.name = name;
-        std::ofstream(path, std::ios::binary) << cp::EncodeConceptRecord(r);
-    };
-    const std::string nearest = "--data " + folder.string() + " plane --rorev nearest 0 0\n";
-    write(U"Uno");
-    const CalcRun first = RunCalc({"batch"}, nearest);
-    write(U"Dos");
-    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
-    const CalcRun second = RunCalc({"batch"}, nearest);
-    EXPECT_EQ(ParseJson(first.out)["name"].text, cp::ToUtf8(cp::Fixed(U"Uno", 30)));
-    EXPECT_EQ(ParseJson(second.out)["name"].text, cp::ToUtf8(cp::Fixed(U"Dos", 30)));
+        folder.Write("concptos.txt", cp::EncodeConceptRecord(r));
+        // Both files are of one size: the later time tells them apart.
+        std::filesystem::last_write_time(
+            path, std::filesystem::last_write_time(path) + std::chrono::hours(++hours));
+        const std::string nearest = "--data " + folder.Path() + " plane --rorev nearest 0 0\n";
+        EXPECT_NE(RunCalc({"batch"}, nearest).out.find(cp::ToUtf8(name)), std::string::npos);
+    }
     std::filesystem::remove(folder / "efemerides.txt");
-    EXPECT_EQ(RunCalc({"--data", folder.string(), "ephemeris", "2001", "12", "5", "14", "30"}).status, 2);
-    std::filesystem::remove_all(folder);
+    EXPECT_EQ(RunCalc({"--data", folder.Path(), "ephemeris", "2001", "12", "5", "14", "30"}).status, 2);
 }
 
 }  // namespace

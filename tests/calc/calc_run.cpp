@@ -1,23 +1,19 @@
-// Running command lines for the tests.
+// Running orvanel-calc from the tests.
 #include "calc_run.h"
 
 #include <sstream>
 
 #include "calc_args.h"
 #include "command.h"
+#include "core_builders.h"
 
 namespace calc_test {
 
-std::string SourceData() {
-    return std::string(ORVANEL_SOURCE_DIR) + "/data";
-}
-
-CalcRun RunCalc(const std::vector<std::string>& words, const std::string& input) {
+command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input) {
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CalcRun run;
-    run.status = calc::RunCommandLine(words, in, out, err, SourceData());
+    std::ostringstream out, err;
+    command_run::Run run;
+    run.status = calc::RunCommandLine(words, in, out, err, core_builders::ShippedData());
     run.out = out.str();
     run.err = err.str();
     return run;
@@ -25,6 +21,12 @@ CalcRun RunCalc(const std::vector<std::string>& words, const std::string& input)
 
 std::vector<std::string> Words(const std::string& line) {
     return calc::SplitWords(line);
+}
+
+command_run::Run CalcProgram(const std::string& arguments, const std::string& environment) {
+    return command_run::RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment +
+                                   " " + command_run::Quoted(ORVANEL_CALC) + " --data " +
+                                   command_run::Quoted(core_builders::ShippedData()) + " " + arguments);
 }
 
 }  // namespace calc_test

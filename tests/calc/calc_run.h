@@ -1,23 +1,20 @@
-// Runs orvanel-calc command lines in the test process, through the same dispatcher as the program.
+// Running orvanel-calc from the tests: its dispatcher in the test process, or the program itself as a
+// user starts it on a headless server.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "command_run.h"
+
 namespace calc_test {
 
-struct CalcRun {
-    int status = 0;
-    std::string out, err;
-};
-
-// The data folder of the source tree.
-std::string SourceData();
-
-// `words` as after "orvanel-calc"; the default data folder is SourceData().
-CalcRun RunCalc(const std::vector<std::string>& words, const std::string& input = "");
-
+// `words` as after "orvanel-calc", through the program's dispatcher; the data folder is the shipped one.
+command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input = "");
 // The words of a command line written as one text.
 std::vector<std::string> Words(const std::string& line);
+
+// orvanel-calc itself with no display and no platform named, on the shipped data folder.
+command_run::Run CalcProgram(const std::string& arguments, const std::string& environment = "");
 
 }  // namespace calc_test

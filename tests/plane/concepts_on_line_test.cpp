@@ -15,21 +15,9 @@ namespace {
 
 constexpr surface::Rgb kLineYellow = surface::RGB(200, 200, 0);
 
-struct LinePlane {
-    explicit LinePlane(cp::ConceptTable table, Arithmetic a = Arithmetic::Rorev)
-        : view(a), workspace(a), concepts(std::move(table)) {
+struct LinePlane : planetest::Plane {
+    explicit LinePlane(cp::ConceptTable table) : Plane(Arithmetic::Rorev, std::move(table)) {
         workspace.ChooseMode(PlaneMode::Line, target);
-    }
-    surface::DrawingSurface picture = planetest::TemplatePicture();
-    cp::PlaneView view;
-    cp::VectorWorkspace workspace;
-    cp::ConceptTable concepts;
-    int layerCalls = 0;
-    cp::PlaneTarget target{picture, view, concepts, [this](surface::DrawingSurface&) { ++layerCalls; }};
-
-    cp::AddPointOutcome Click(double x, double y) {
-        workspace.PointAt(x, y);
-        return workspace.AddPoint(target);
     }
 };
 
@@ -43,11 +31,11 @@ std::vector<cp::Text> Trimmed(const std::vector<cp::Text>& names) {
 }  // namespace
 
 TEST(ConceptsOnLine, HorizontalLineListsTheConceptsWithinAHundredUnits) {
-    LinePlane plane(planetest::Table({{U"Sobre la recta", 3000, 520},
-                                      {U"Lejos", 3000, 700},
-                                      {U"Justo fuera", -2000, 600},
-                                      {U"Justo dentro", -2000, 401},
-                                      {U"Primero", 0, 500}}));
+    LinePlane plane(planetest::ConceptTableOf({{U"Sobre la recta", 0, 0, 3000, 520},
+                                               {U"Lejos", 0, 0, 3000, 700},
+                                               {U"Justo fuera", 0, 0, -2000, 600},
+                                               {U"Justo dentro", 0, 0, -2000, 401},
+                                               {U"Primero", 0, 0, 0, 500}}));
     plane.view.ZoomIn();
     const auto first = plane.Click(0, 500);
     EXPECT_FALSE(first.onLine);
@@ -61,10 +49,8 @@ TEST(ConceptsOnLine, HorizontalLineListsTheConceptsWithinAHundredUnits) {
     ASSERT_TRUE(second.onLine);
     EXPECT_EQ(Trimmed(*second.onLine),
               (std::vector<cp::Text>{U"Sobre la recta", U"Justo dentro", U"Primero"}));
-    EXPECT_EQ((*second.onLine)[0].size(), 30u);
     EXPECT_TRUE(second.zoomReset);
     EXPECT_EQ(plane.view.planeZoom, 1.0);
-    EXPECT_EQ(plane.view.zoomShown, 1.0f);
     EXPECT_EQ(plane.layerCalls, 2);  // the mode choice and the redraw both drew the caller's layer
     const auto line = planetest::LinesIn(plane.picture, kLineYellow);
     ASSERT_EQ(line.size(), 1u);
@@ -78,7 +64,7 @@ TEST(ConceptsOnLine, HorizontalLineListsTheConceptsWithinAHundredUnits) {
 }
 
 TEST(ConceptsOnLine, FirstPointAtTheCentreCountsAsNoPoint) {
-    LinePlane plane(planetest::Table({{U"Centro", 0, 0}}));
+    LinePlane plane(planetest::ConceptTableOf({{U"Centro", 0, 0, 0, 0}}));
     plane.Click(0, 0);
     EXPECT_FALSE(plane.Click(1000, 1000).onLine);
     EXPECT_TRUE(plane.Click(1000, 0).onLine);  // the third click uses P1 + P2 = (1000, 1000)
@@ -98,32 +84,29 @@ TEST(ConceptsOnLine, SteepLinesAreCutToThePicture) {
         {{0.1, 0}, {0, 1000}, 5300.1},    // dx + 0.1 = 0 exactly: drawn vertically at X = -c / dy
     };
     for (const Case& c : cases) {
-        LinePlane plane(planetest::Table({}));
+        LinePlane plane(planetest::ConceptTableOf({}));
         plane.workspace.lastOperand = {};
         plane.workspace.accumulatedOperand = {c.q.x, c.q.y, 0, 0};
         plane.workspace.currentPoint = {c.p.x, c.p.y, 0, 0};
         ASSERT_TRUE(plane.workspace.AddPoint(plane.target).onLine);
         const auto line = planetest::LinesIn(plane.picture, kLineYellow);
         ASSERT_EQ(line.size(), 1u);
-        for (auto pt : {line[0].a, line[0].b}) {
-            EXPECT_GE(pt.x, 0);
-            EXPECT_LE(pt.x, 10600);
-            EXPECT_GE(pt.y, 0);
-            EXPECT_LE(pt.y, 10600);
-        }
-        const double middle = (line[0].a.x + line[0].b.x) / 2;
-        EXPECT_NEAR(middle, c.x, 0.5) << c.p.x;
+        for (auto pt : {line[0].a, line[0].b})
+            EXPECT_TRUE(pt.x >= 0 && pt.x <= 10600 && pt.y >= 0 && pt.y <= 10600) << pt.x << ", " << pt.y;
+        EXPECT_NEAR((line[0].a.x + line[0].b.x) / 2, c.x, 0.5) << c.p.x;
     }
 }
 
 TEST(ConceptsOnLine, ToleranceDependsOnTheLinesDirection) {
-    const auto table = planetest::Table(
-        {{U"A 99", 0, 99}, {U"A 101", 0, 101}, {U"Diagonal 69", -49, 49}, {U"Diagonal 72", -51, 51}});
+    const auto table = planetest::ConceptTableOf({{U"A 99", 0, 0, 0, 99},
+                                                  {U"A 101", 0, 0, 0, 101},
+                                                  {U"Diagonal 69", 0, 0, -49, 49},
+                                                  {U"Diagonal 72", 0, 0, -51, 51}});
     const auto horizontal = cp::LineThrough({0, 0}, {1000, 0}, Arithmetic::Rorev);
     EXPECT_EQ(Trimmed(cp::ConceptsOnLine(table, horizontal, Arithmetic::Rorev)),
               (std::vector<cp::Text>{U"A 99", U"Diagonal 69", U"Diagonal 72"}));
     const auto diagonal = cp::LineThrough({0, 0}, {1000, 1000}, Arithmetic::Rorev);
     EXPECT_EQ(Trimmed(cp::ConceptsOnLine(table, diagonal, Arithmetic::Rorev)),
               (std::vector<cp::Text>{U"A 99", U"Diagonal 69"}));
-    EXPECT_TRUE(cp::ConceptsOnLine(planetest::Table({}), diagonal, Arithmetic::Orvanel).empty());
+    EXPECT_TRUE(cp::ConceptsOnLine(planetest::ConceptTableOf({}), diagonal, Arithmetic::Orvanel).empty());
 }

@@ -4,29 +4,21 @@
 #include "conceptplane/structure_view.h"
 #include "conceptplane/text.h"
 
-TEST(StructureView, ListsTheArcAndTheRadiusOfLevelsTwoToSeven) {
+TEST(StructureView, ListsAndDrawsTheArcAndTheRadiusOfLevelsTwoToSeven) {
     const auto figure = cp::ComputeStructure();
     std::vector<cp::Text> lines;
     for (const auto& l : figure.levels)
         lines.push_back(l.line);
-    EXPECT_EQ(lines, (std::vector<cp::Text>{
-                         U"soma         00373  00372",
-                         U"instintos    00721  00715",
-                         U"facultades   01393  01352",
-                         U"actitudes    02691  02404",
-                         U"virtudes     05198  03309",
-                         U"plenitud     10042  00353",
-                     }));
+    EXPECT_EQ(lines, (std::vector<cp::Text>{U"soma         00373  00372", U"instintos    00721  00715",
+                                            U"facultades   01393  01352", U"actitudes    02691  02404",
+                                            U"virtudes     05198  03309", U"plenitud     10042  00353"}));
     EXPECT_EQ(figure.h, 3500);
     EXPECT_NEAR(figure.meridianRadius, 3309.15f, 0.01f);
     EXPECT_NEAR(figure.levels[4].radius, 5198.1f, 0.1f);
     EXPECT_EQ(figure.levels[4].py, 3500);  // a quarter of the meridian: on the axis' height
-}
 
-TEST(StructureView, DrawsTheMeridianAndOneMarkLineAndNamePerLevel) {
     surface::DrawingSurface p;
     p.SetScale(0, 0, 7000, 7000);
-    const auto figure = cp::ComputeStructure();
     cp::DrawStructure(p, figure);
     cp::DrawStructure(p, figure);  // not cleared: each activation draws the figure again over itself
     const auto& list = p.List();
