@@ -27,6 +27,13 @@ std::vector<std::string> Names(SubjectRegister& r) {
     return names;
 }
 
+std::vector<Subject> Many(int count) {
+    std::vector<Subject> many;
+    for (int i = 0; i < count; ++i)
+        many.push_back(Born("Sujeto " + std::to_string(i)));
+    return many;
+}
+
 std::string FaultOf(const std::function<void()>& change) {
     try {
         change();
@@ -71,29 +78,20 @@ TEST_F(RegisterFile, ChangesKeepNamesUniqueWithoutRegardToCaseAndAccents) {
 }
 
 TEST_F(RegisterFile, AnImportIsAllOrNothingAndExistingNamesAreSkippedOrReplaced) {
-    struct Case {
-        Existing existing;
-        ImportCounts counts;
-        const char* anasNotes;
+    const auto counts = [](ImportCounts c) {
+        return std::vector<std::size_t>{c.added, c.replaced, c.skipped};
     };
-    const Case cases[] = {
-        {Existing::Skip, {1, 0, 1}, "antes"},
-        {Existing::Replace, {1, 1, 0}, "del archivo"},
-    };
-    for (const Case& c : cases) {
-        SubjectRegister r(folder_ / ("import-" + std::to_string(static_cast<int>(c.existing)) + ".sqlite"));
-        r.Add(Born("Ana", "antes"));
-        const std::vector<Subject> file = {Born("ANA", "del archivo"), Born("Luis")};
-        EXPECT_EQ(r.ExistingNames(file), std::vector<std::string>{"Ana"});
-        EXPECT_EQ(FaultOf([&] { r.Import(file, Existing::Refuse); }), "Ya existe un sujeto llamado «ANA»");
-        EXPECT_EQ(Names(r), std::vector<std::string>{"Ana"}) << "a refused import changes nothing";
-        const ImportCounts counts = r.Import(file, c.existing);
-        EXPECT_EQ(counts.added, c.counts.added);
-        EXPECT_EQ(counts.replaced, c.counts.replaced);
-        EXPECT_EQ(counts.skipped, c.counts.skipped);
-        EXPECT_EQ(r.Find("ana")->notes, c.anasNotes);
-        EXPECT_EQ(Names(r).size(), 2u);
-    }
+    SubjectRegister r(path_);
+    r.Add(Born("Ana", "antes"));
+    const std::vector<Subject> file = {Born("ANA", "del archivo"), Born("Luis")};
+    EXPECT_EQ(r.ExistingNames(file), std::vector<std::string>{"Ana"});
+    EXPECT_EQ(FaultOf([&] { r.Import(file, Existing::Refuse); }), "Ya existe un sujeto llamado «ANA»");
+    EXPECT_EQ(Names(r), std::vector<std::string>{"Ana"}) << "a refused import changes nothing";
+    EXPECT_EQ(counts(r.Import(file, Existing::Skip)), (std::vector<std::size_t>{1, 0, 1}));
+    EXPECT_EQ(r.Find("ana")->notes, "antes");
+    EXPECT_EQ(counts(r.Import(file, Existing::Replace)), (std::vector<std::size_t>{0, 2, 0}));
+    EXPECT_EQ(r.Find("ana")->notes, "del archivo");
+    EXPECT_EQ(Names(r), (std::vector<std::string>{"ANA", "Luis"}));
 }
 
 TEST_F(RegisterFile, TwoProgramsShareTheFileAndABusyWriteChangesNothing) {
@@ -113,31 +111,18 @@ TEST_F(RegisterFile, TwoProgramsShareTheFileAndABusyWriteChangesNothing) {
     EXPECT_EQ(Names(a), (std::vector<std::string>{"Ana", "Luis", "Marta"}));
 }
 
-// A register of 500 subjects, closed.
-std::string RegisterBytes(const std::string& path) {
-    {
-        SubjectRegister r(path);
-        std::vector<Subject> many;
-        for (int i = 0; i < 500; ++i)
-            many.push_back(Born("Sujeto " + std::to_string(i)));
-        r.Import(many, Existing::Refuse);
-    }
-    return ReadBytes(path);
-}
-
 TEST_F(RegisterFile, AFileThatIsNoSoundRegisterOpensEmptyAndIsNeverWritten) {
-    const std::string sound = RegisterBytes(folder_ / "sound.sqlite");
+    SubjectRegister(path_).Import(Many(500), Existing::Refuse);  // pages enough to damage one inside
+    const std::string sound = ReadBytes(path_);
     std::string middlePage = sound;
     middlePage.replace(sound.size() / 4096 / 2 * 4096, 4096, std::string(4096, '\xAB'));
-    const auto withVersion = [&](const char* pragma) {
-        const std::string p = folder_ / "version.sqlite";
-        std::filesystem::remove(p);
-        RegisterBytes(p);
+    const auto withPragma = [&](const char* pragma) {
         sqlite3* db = nullptr;
-        sqlite3_open(p.c_str(), &db);
+        folder_.Write("pragma.sqlite", sound);
+        sqlite3_open((folder_ / "pragma.sqlite").c_str(), &db);
         sqlite3_exec(db, pragma, nullptr, nullptr, nullptr);
         sqlite3_close(db);
-        return ReadBytes(p);
+        return ReadBytes(folder_ / "pragma.sqlite");
     };
     struct Case {
         const char* what;
@@ -146,8 +131,8 @@ TEST_F(RegisterFile, AFileThatIsNoSoundRegisterOpensEmptyAndIsNeverWritten) {
     };
     const Case cases[] = {
         {"text", "nombre,año\r\nAna,2001\r\n", NotARegisterMessage},
-        {"another program's database", withVersion("PRAGMA application_id = 7"), NotARegisterMessage},
-        {"a newer register", withVersion("PRAGMA user_version = 2"), NewerMessage},
+        {"another program's database", withPragma("PRAGMA application_id = 7"), NotARegisterMessage},
+        {"a newer register", withPragma("PRAGMA user_version = 2"), NewerMessage},
         {"a page overwritten", middlePage, DamagedMessage},
         {"cut in half", sound.substr(0, sound.size() / 2), DamagedMessage},
     };
@@ -173,29 +158,19 @@ TEST_F(RegisterFile, AFolderThatCannotBeMadeIsToldAtTheFirstChange) {
 
 TEST_F(RegisterFile, AProcessKilledHalfWayThroughAnImportLeavesTheRegisterAsBefore) {
     SubjectRegister(path_).Add(Born("Ana"));
-    std::vector<Subject> many;
-    for (int i = 0; i < 10000; ++i)
-        many.push_back(Born("Sujeto " + std::to_string(i)));
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
+    const std::vector<Subject> many = Many(10000);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // Half the subjects written inside the transaction, then the parent kills this process.
-        SubjectRegister(path_).Import(many, Existing::Refuse, [&](std::size_t written) {
-            if (written != 5000) return;
-            (void)!::write(ready[1], "x", 1);
-            ::pause();
+        // Half the subjects written inside the transaction, then the process is killed outright.
+        SubjectRegister(path_).Import(many, Existing::Refuse, [](std::size_t written) {
+            if (written == 5000) ::kill(::getpid(), SIGKILL);
         });
         ::_exit(0);
     }
-    char byte = 0;
-    const ssize_t told = ::read(ready[0], &byte, 1);
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    ASSERT_EQ(told, 1) << "the child never reached the middle of the import";
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child ended before the middle";
 
     SubjectRegister after(path_);
     EXPECT_EQ(after.Problem(), "");
