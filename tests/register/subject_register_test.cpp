@@ -63,9 +63,7 @@ TEST_F(RegisterFile, ChangesKeepNamesUniqueWithoutRegardToCaseAndAccents) {
     later.time = "09.15";
     r.SaveDate(later);
     const Subject after = *r.Find("Álvaro");
-    EXPECT_EQ(after.name, "ÁLVARO");
-    EXPECT_EQ(after.time, "09.15");
-    EXPECT_EQ(after.notes, "cliente desde 2019");
+    EXPECT_EQ(after.name + " " + after.time + " " + after.notes, "ÁLVARO 09.15 cliente desde 2019");
     EXPECT_EQ(after.created, before.created);
 
     EXPECT_EQ(FaultOf([&] { r.Modify("álvaro", "o'brien'); drop table subjects;--", ""); }),
