@@ -68,11 +68,6 @@ TEST_F(SubjectsWindow, SavingAsksTheNameAndAsksBeforeReplacing) {
     FormSubjects& form = Open();
     dialogs_.PushText("  Álvaro  ");
     Click(form, "cmdGuardar1");
-    const auto fields = [&] {
-        const subjects::Subject s = *subjects::SubjectRegister(path_).Find("alvaro");
-        return std::vector<std::string>{s.name, s.year, s.month, s.day, s.time};
-    };
-    EXPECT_EQ(fields(), (std::vector<std::string>{"Álvaro", "2001", "12", "05", "14.30"}));
     const Typed alvaro{"2", "1965", "7", "03", "9", "30"};  // a one-digit month and hour, as typed
     EnterSubject(alvaro);
     for (const Answer answer : {Answer::No, Answer::Yes}) {
@@ -82,7 +77,6 @@ TEST_F(SubjectsWindow, SavingAsksTheNameAndAsksBeforeReplacing) {
     }
     EXPECT_EQ(Told().text, QStringLiteral("Ya existe un sujeto llamado «Álvaro». ¿Reemplazar su fecha y hora "
                                           "con las del sujeto 2?"));
-    EXPECT_EQ(fields()[0], "ÁLVARO");
     Seed("Alicia");
 
     // From the same state, the entry typed again and the subject loaded must leave the same state

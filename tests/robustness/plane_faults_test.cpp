@@ -47,8 +47,10 @@ struct Plane {
     }
 };
 
-// The resultant vanishes: it points at 90 degrees, and the tensions carry the two lengths, plus 0.5.
-TEST(PlaneFaults, SumOfAPointAndItsOpposite) {
+// A sum of a point and its opposite, or a remainder of a point and itself, vanishes: the resultant
+// points at 90 degrees, and the tensions carry the two lengths, plus 0.5. A line through one point
+// twice (dx = dy = 0) has no concept strictly nearer than 0 to it, so its list is empty.
+TEST(PlaneFaults, OppositePointsAndALineThroughOnePoint) {
     struct Case {
         Arithmetic arithmetic;
         PlaneMode mode;
@@ -60,13 +62,22 @@ TEST(PlaneFaults, SumOfAPointAndItsOpposite) {
         {Arithmetic::Orvanel, PlaneMode::Remainder, {-275400, 275400}, {-275400, 275400}, 389470 + 0.5},
         {Arithmetic::Rorev, PlaneMode::Remainder, {0.25, -3}, {0.25, -3}, std::hypot(0.25, 3.0) + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Sum, {0, 0}, {0, 0}, 0.5},
+        {Arithmetic::Rorev, PlaneMode::Line, {1393, 0}, {1393, 0}, 0},
+        {Arithmetic::Orvanel, PlaneMode::Line, {-275400, 275400}, {-275400, 275400}, 0},
+        {Arithmetic::Rorev, PlaneMode::Line, {3, -4}, {3, -4}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.p.x);
         Plane plane(c.arithmetic);
         plane.workspace.ChooseMode(c.mode, plane.target);
         plane.Click(c.p);
-        plane.Click(c.q);
+        const cp::AddPointOutcome second = plane.Click(c.q);
+        EXPECT_TRUE(AllFinite(plane.picture));
+        if (c.mode == PlaneMode::Line) {
+            ASSERT_TRUE(second.onLine);
+            EXPECT_TRUE(second.onLine->empty());
+            continue;
+        }
         ASSERT_TRUE(plane.workspace.ShowResult(plane.target));
         const auto& r = plane.workspace.resultTable;
         EXPECT_EQ(std::tuple(r[cp::kResultant].x, r[cp::kResultant].y, r[cp::kResultant].length),
@@ -81,38 +92,15 @@ TEST(PlaneFaults, SumOfAPointAndItsOpposite) {
     }
 }
 
-// dx = dy = 0: no concept is strictly nearer than 0 to it, so the list is empty, and the line drawn
-// (its formula's horizontal through the centre) stays inside the picture.
-TEST(PlaneFaults, LineThroughTwoEqualPoints) {
-    for (Arithmetic a : {Arithmetic::Rorev, Arithmetic::Orvanel}) {
-        for (surface::Point p :
-             {surface::Point{1393, 0}, surface::Point{-275400, 275400}, surface::Point{3, -4}}) {
-            SCOPED_TRACE(p.x);
-            Plane plane(a);
-            plane.workspace.ChooseMode(PlaneMode::Line, plane.target);
-            EXPECT_FALSE(plane.Click(p).onLine);
-            const cp::AddPointOutcome second = plane.Click(p);
-            ASSERT_TRUE(second.onLine);
-            EXPECT_TRUE(second.onLine->empty());
-            EXPECT_TRUE(AllFinite(plane.picture));
-        }
-    }
-}
-
-class PlaneFaultsWindow : public WindowTest {
-  protected:
-    Form7Vectors& OpenForm7() {
-        EnterSubject(kFirstSubject);
-        windows_->ShowChartWindow();
-        Choose(windows_->Chart(), "mnuVectores");
-        return windows_->Get<Form7Vectors>(WindowId::Vectors);
-    }
-};
+class PlaneFaultsWindow : public WindowTest {};
 
 // Every zoom from 0.0192 to 51.96: moves, sums and lines at the four corners of Picture1 draw and
 // list without a message; values pass 16 bits far out and stay exact in 32.
 TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
-    Form7Vectors& f = OpenForm7();
+    EnterSubject(kFirstSubject);
+    windows_->ShowChartWindow();
+    Choose(windows_->Chart(), "mnuVectores");
+    Form7Vectors& f = windows_->Get<Form7Vectors>(WindowId::Vectors);
     PlaneSession& plane = f.Plane();
     auto* picture = Find<surface::PictureWidget>(f, "Picture1");
     auto* out = Find<QPushButton>(f, "Command2");

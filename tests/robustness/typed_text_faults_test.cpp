@@ -68,8 +68,8 @@ TEST_F(TypedTextFaults, DateEntryFields) {
         EnterWith(row.field, row.text);
         if (!row.moment) {
             ASSERT_EQ(dialogs_.Asked().size(), asked + 8);
-            EXPECT_EQ(dialogs_.Asked().back().text, QString::fromUtf8("Fecha no válida"));
-            EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Fecha del sujeto"));
+            EXPECT_EQ(Transcript(asked + 7),
+                      QStringList(QString::fromUtf8("Fecha del sujeto: Fecha no válida")));
             EXPECT_EQ(State().EphemerisBuffer, before.EphemerisBuffer);
         } else {
             ASSERT_EQ(dialogs_.Asked().size(), asked + 7) << dialogs_.Asked().back().text.toStdString();
@@ -88,7 +88,6 @@ TEST_F(TypedTextFaults, CentralDateOfTheCyclesWindow) {
     windows_->ShowMainMenu(WindowId::Splash);
     windows_->Open(WindowId::Cycles, WindowId::MainMenu);
     Form9Cycles& form = windows_->Get<Form9Cycles>(WindowId::Cycles);
-    const auto choose = [&](const char* item) { Choose(form, item); };
     struct Row {
         const char *year, *month, *day;
         const char32_t* entryDate;  // nullptr: refused
@@ -105,18 +104,18 @@ TEST_F(TypedTextFaults, CentralDateOfTheCyclesWindow) {
         const std::size_t asked = dialogs_.Asked().size();
         for (const char* text : {row.year, row.month, row.day})
             dialogs_.PushText(QString::fromUtf8(text));
-        choose("mnuFecha");
+        Choose(form, "mnuFecha");
         if (!row.entryDate) {
             ASSERT_EQ(dialogs_.Asked().size(), asked + 4);
-            EXPECT_EQ(dialogs_.Asked().back().text, QString::fromUtf8("Fecha no válida"));
-            EXPECT_EQ(dialogs_.Asked().back().title, QStringLiteral("Fecha central"));
+            EXPECT_EQ(Transcript(asked + 3),
+                      QStringList(QString::fromUtf8("Fecha central: Fecha no válida")));
             EXPECT_EQ(State().EntryDate, before);
             continue;
         }
         EXPECT_EQ(State().EntryDate, row.entryDate);
         // The plot and the report around that date are computed without a message.
-        choose("mnuLunavenus");
-        choose("mnuCoincidencias");
+        Choose(form, "mnuLunavenus");
+        Choose(form, "mnuCoincidencias");
         EXPECT_EQ(dialogs_.Asked().size(), asked + 3) << dialogs_.Asked().back().text.toStdString();
     }
     ExpectRunning();
