@@ -2,6 +2,8 @@
 // search of the window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orvanel/register/name_key.h"
 #include "orvanel/register/subject_search.h"
 
@@ -9,12 +11,8 @@ namespace orvanel::subjects {
 namespace {
 
 TEST(NameKey, FoldsCaseAndAccentsButKeepsTheEnyeBetweenNAndO) {
-    struct Case {
-        const char *a, *b;
-        int order;  // of a's key against b's: 0 the same name
-        const char* why;
-    };
-    const Case cases[] = {
+    // Two names, the order of the first's key against the second's (0: the same name), and why.
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
         {"ÁLVARO", "alvaro", 0, "case and acute accent"},
         {"Müller Çelik", "MULLER CELIK", 0, "diaeresis and cedilla"},
         {"Peña", "Pena", 1, "ñ is a letter of its own in Spanish, after n"},
@@ -30,8 +28,8 @@ TEST(NameKey, FoldsCaseAndAccentsButKeepsTheEnyeBetweenNAndO) {
         {"Luna 🌙", "LUNA 🌙", 0, "an emoji is its own key"},
         {"Ana María", "Ana  María", 1, "blanks inside a name count"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ((NameKey(c.a) > NameKey(c.b)) - (NameKey(c.a) < NameKey(c.b)), c.order) << c.why;
+    for (const auto& [a, b, order, why] : cases)
+        EXPECT_EQ((NameKey(a) > NameKey(b)) - (NameKey(a) < NameKey(b)), order) << why;
 }
 
 TEST(NameKey, SearchesWithinTheFoldedNames) {

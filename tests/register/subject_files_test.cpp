@@ -2,6 +2,8 @@
 // bad line and why, and an export never leaves half a file.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orvanel/register/register_fault.h"
 #include "orvanel/register/subject_csv.h"
 #include "orvanel/register/subject_files.h"
@@ -24,13 +26,8 @@ TEST(SubjectFiles, ABadFileNamesItsFirstBadLineAndWhy) {
     const std::string ana = "Ana,2001,12,05,14.30\r\n";
     const std::string anaJson =
         R"({"name": "Ana", "year": "2001", "month": "12", "day": "05", "time": "14.30"})";
-    struct Case {
-        bool csv;
-        std::string text;
-        std::size_t line;
-        const char* reason;
-    };
-    const Case cases[] = {
+    // CSV or JSON, the file, the line named and a part of the reason.
+    const std::tuple<bool, std::string, std::size_t, const char*> cases[] = {
         {true, "", 1, "falta la línea de cabecera"},
         {true, "nombre,año,mes,día\r\n", 1, "le falta la columna «hora»"},
         {true, "nombre,año,mes,día,hora,edad\r\n", 1, "columna desconocida: «edad»"},
@@ -54,12 +51,12 @@ TEST(SubjectFiles, ABadFileNamesItsFirstBadLineAndWhy) {
         {false, "[\"\\ud800\"]", 1, "\\u no válida"},
         {false, "[\n\"\xC0\xAF\"]", 2, "UTF-8"},
     };
-    for (const Case& c : cases) {
-        const ParsedSubjects parsed = c.csv ? SubjectsFromCsv(c.text) : SubjectsFromJson(c.text);
-        ASSERT_TRUE(parsed.problem) << c.text;
+    for (const auto& [csv, text, line, reason] : cases) {
+        const ParsedSubjects parsed = csv ? SubjectsFromCsv(text) : SubjectsFromJson(text);
+        ASSERT_TRUE(parsed.problem) << text;
         EXPECT_TRUE(parsed.subjects.empty()) << "all or nothing";
-        EXPECT_EQ(parsed.problem->line, c.line) << c.text;
-        EXPECT_NE(parsed.problem->reason.find(c.reason), std::string::npos) << parsed.problem->reason;
+        EXPECT_EQ(parsed.problem->line, line) << text;
+        EXPECT_NE(parsed.problem->reason.find(reason), std::string::npos) << parsed.problem->reason;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "calc_args.h"
 
@@ -97,26 +98,18 @@ std::map<std::string, std::optional<std::string>> Files(const fs::path& folder) 
     return files;
 }
 
-struct CalcRun {
-    int status;
-    std::string out, err;
-};
-
-CalcRun RunCalc(const std::string& line, const fs::path& folder) {
+// orvanel-calc's exit status, standard output and standard error for `line`.
+std::tuple<int, std::string, std::string> RunCalc(const std::string& line, const fs::path& folder) {
     std::istringstream in;
     std::ostringstream out, err;
     const int status = calc::RunCommandLine(calc::SplitWords(line), in, out, err, folder.string());
     return {status, out.str(), err.str()};
 }
 
-// What one damaged file gives: the message of the date entry (nullptr: the chart is computed) and
-// the start of orvanel-calc's line on standard error (nullptr: it succeeds).
-struct Case {
-    Damage damage;
-    const char* message;
-    const char* calcError;
-    std::int32_t concepts = -1;  // the records the program reads, where the file is concptos.txt
-};
+// What one damaged file gives: the message of the date entry (nullptr: the chart is computed), the
+// start of orvanel-calc's line on standard error (nullptr: it succeeds), and the concept records the
+// program reads.
+using Case = std::tuple<Damage, const char*, const char*, std::int32_t>;
 
 const std::vector<std::string> kEphemerisLines = {"chart 2001 12 5 14 30",
                                                   "cycle 2 1 1 2001 12 5 14 30 2002 1 10"};
@@ -126,36 +119,35 @@ const std::vector<std::string> kConceptLines = {
     "plane --orvanel lookup 1000 1000", "plane --orvanel nearest 15 1393"};
 
 void Check(const char* name, const Layout& layout, const std::vector<std::string>& calcLines, const Case& c) {
-    SCOPED_TRACE(std::string(name) + " damage " + std::to_string(static_cast<int>(c.damage)));
+    const auto& [damage, message, calcError, concepts] = c;
+    SCOPED_TRACE(std::string(name) + " damage " + std::to_string(static_cast<int>(damage)));
     const fs::path folder = CopyShippedData();
-    if (const auto bytes = Damaged(*Read(folder / name), c.damage, layout))
+    if (const auto bytes = Damaged(*Read(folder / name), damage, layout))
         Write(folder / name, *bytes);
     else
         fs::remove(folder / name);
     const auto before = Files(folder);
 
     for (const std::string& line : calcLines) {
-        const CalcRun run = RunCalc(line, folder);
-        const std::string error = c.calcError ? c.calcError : "";
-        EXPECT_EQ(run.status, error.empty() ? 0 : 2) << line << ": " << run.err;
-        EXPECT_EQ(run.out.empty(), !error.empty()) << line;
-        EXPECT_EQ(run.err.substr(0, error.empty() ? std::string::npos : error.size()), error) << line;
+        const auto [status, out, err] = RunCalc(line, folder);
+        const std::string error = calcError ? calcError : "";
+        EXPECT_EQ(status, error.empty() ? 0 : 2) << line << ": " << err;
+        EXPECT_EQ(out.empty(), !error.empty()) << line;
+        EXPECT_EQ(err.substr(0, error.empty() ? std::string::npos : error.size()), error) << line;
     }
     EXPECT_EQ(Files(folder), before) << "orvanel-calc wrote a data file";
 
     surface::ScriptedDialogs dialogs;
     Session session(folder.string());
-    if (c.concepts >= 0) {
-        EXPECT_EQ(session.concepts.Count(), c.concepts);
-    }
+    EXPECT_EQ(session.concepts.Count(), concepts);
     for (const char* text : {"1", "2001", "12", "05", "14", "30"})
         dialogs.PushText(QString::fromUtf8(text));
     dialogs.PushAnswer(surface::Answer::Yes);
     EnterDate(session);
     const QString confirmation = QStringLiteral("05 / 12 / 2001 a las 14h.30m. fecha correcta?");
-    EXPECT_EQ(dialogs.Asked().back().text, c.message ? QString::fromUtf8(c.message) : confirmation);
+    EXPECT_EQ(dialogs.Asked().back().text, message ? QString::fromUtf8(message) : confirmation);
     EXPECT_EQ(dialogs.Asked().back().title, QStringLiteral("Fecha del sujeto"));
-    EXPECT_EQ(SlotAt(session.program, 1).title.empty(), c.message != nullptr);
+    EXPECT_EQ(SlotAt(session.program, 1).title.empty(), message != nullptr);
     auto expected = before;
     // The program's start makes a missing concept file, empty; nothing else.
     if (!expected["concptos.txt"]) expected["concptos.txt"] = std::string();
@@ -181,24 +173,24 @@ TEST(DataFileFaults, ConceptFile) {
 
 TEST(DataFileFaults, EphemerisAndOrbitFiles) {
     const Case elements[] = {
-        {Damage::Missing, kEphemerisMessage, kEphemerisMessage},
-        {Damage::Empty, kEphemerisMessage, kEphemerisMessage},
-        {Damage::ByteShort, nullptr, nullptr},  // only the last line end is lost
-        {Damage::RecordShort, kEphemerisMessage, kEphemerisMessage},
-        {Damage::RandomBytes, kEphemerisMessage, kEphemerisMessage},
-        {Damage::Letters, nullptr, nullptr},  // seventy numbers, each 0
-        {Damage::HugeNumbers, kOverflowMessage, kOverflowMessage},
+        {Damage::Missing, kEphemerisMessage, kEphemerisMessage, 372},
+        {Damage::Empty, kEphemerisMessage, kEphemerisMessage, 372},
+        {Damage::ByteShort, nullptr, nullptr, 372},  // only the last line end is lost
+        {Damage::RecordShort, kEphemerisMessage, kEphemerisMessage, 372},
+        {Damage::RandomBytes, kEphemerisMessage, kEphemerisMessage, 372},
+        {Damage::Letters, nullptr, nullptr, 372},  // seventy numbers, each 0
+        {Damage::HugeNumbers, kOverflowMessage, kOverflowMessage, 372},
     };
     for (const Case& c : elements)
         Check("efemerides.txt", kElementLayout, kEphemerisLines, c);
     const Case orbits[] = {
-        {Damage::Missing, kOrbitMessage, kOrbitMessage},
-        {Damage::Empty, kOrbitMessage, kOrbitMessage},
-        {Damage::ByteShort, nullptr, nullptr},  // the last line end may be missing
-        {Damage::RecordShort, kOrbitMessage, kOrbitMessage},
-        {Damage::RandomBytes, nullptr, nullptr},
-        {Damage::Letters, nullptr, nullptr},      // 3,620 records, each 0
-        {Damage::HugeNumbers, nullptr, nullptr},  // finite: the anomalies only turn the bodies
+        {Damage::Missing, kOrbitMessage, kOrbitMessage, 372},
+        {Damage::Empty, kOrbitMessage, kOrbitMessage, 372},
+        {Damage::ByteShort, nullptr, nullptr, 372},  // the last line end may be missing
+        {Damage::RecordShort, kOrbitMessage, kOrbitMessage, 372},
+        {Damage::RandomBytes, nullptr, nullptr, 372},
+        {Damage::Letters, nullptr, nullptr, 372},      // 3,620 records, each 0
+        {Damage::HugeNumbers, nullptr, nullptr, 372},  // finite: the anomalies only turn the bodies
     };
     for (const Case& c : orbits)
         Check("orbitas.txt", kOrbitLayout, kEphemerisLines, c);
@@ -220,9 +212,9 @@ TEST(DataFileFaults, StartUpFiles) {
         EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("No se puede leer el archivo concptos.txt"));
         EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Archivos de datos"));
     }
-    const CalcRun run = RunCalc("chart 2001 12 5 14 30", folder);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err.rfind("cannot read concptos.txt", 0), 0u) << run.err;
+    const auto [status, out, err] = RunCalc("chart 2001 12 5 14 30", folder);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err.rfind("cannot read concptos.txt", 0), 0u) << err;
     const fs::path gente = folder / "gente.txt";
     fs::remove(gente);
     EXPECT_EQ(CountSubjectFile(gente.string()), 0);

@@ -51,12 +51,8 @@ struct Plane {
 // points at 90 degrees, and the tensions carry the two lengths, plus 0.5. A line through one point
 // twice (dx = dy = 0) has no concept strictly nearer than 0 to it, so its list is empty.
 TEST(PlaneFaults, OppositePointsAndALineThroughOnePoint) {
-    struct Case {
-        Arithmetic arithmetic;
-        PlaneMode mode;
-        surface::Point p, q;
-        double tension;
-    } cases[] = {
+    // The arithmetic, the mode, the two points, and the length of each tension (none on a line).
+    const std::tuple<Arithmetic, PlaneMode, surface::Point, surface::Point, double> cases[] = {
         {Arithmetic::Rorev, PlaneMode::Sum, {1000, 500}, {-1000, -500}, std::hypot(1000.0, 500.0) + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Sum, {1000, 500}, {-1000, -500}, 1118 + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Remainder, {-275400, 275400}, {-275400, 275400}, 389470 + 0.5},
@@ -66,14 +62,14 @@ TEST(PlaneFaults, OppositePointsAndALineThroughOnePoint) {
         {Arithmetic::Orvanel, PlaneMode::Line, {-275400, 275400}, {-275400, 275400}, 0},
         {Arithmetic::Rorev, PlaneMode::Line, {3, -4}, {3, -4}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.p.x);
-        Plane plane(c.arithmetic);
-        plane.workspace.ChooseMode(c.mode, plane.target);
-        plane.Click(c.p);
-        const cp::AddPointOutcome second = plane.Click(c.q);
+    for (const auto& [arithmetic, mode, p, q, tension] : cases) {
+        SCOPED_TRACE(p.x);
+        Plane plane(arithmetic);
+        plane.workspace.ChooseMode(mode, plane.target);
+        plane.Click(p);
+        const cp::AddPointOutcome second = plane.Click(q);
         EXPECT_TRUE(AllFinite(plane.picture));
-        if (c.mode == PlaneMode::Line) {
+        if (mode == PlaneMode::Line) {
             ASSERT_TRUE(second.onLine);
             EXPECT_TRUE(second.onLine->empty());
             continue;
@@ -85,8 +81,8 @@ TEST(PlaneFaults, OppositePointsAndALineThroughOnePoint) {
         EXPECT_EQ(std::tuple(r[cp::kResultant].angle, r[cp::kTensionA].angle, r[cp::kTensionB].angle),
                   std::tuple(90, 180, 0));
         for (const auto& [row, sign] : {std::pair{cp::kTensionA, -1.0}, std::pair{cp::kTensionB, 1.0}}) {
-            EXPECT_NEAR(r[row].length, c.tension, 1e-3 * c.tension);
-            EXPECT_NEAR(r[row].x, sign * c.tension, 1e-3 * c.tension);
+            EXPECT_NEAR(r[row].length, tension, 1e-3 * tension);
+            EXPECT_NEAR(r[row].x, sign * tension, 1e-3 * tension);
         }
         EXPECT_TRUE(AllFinite(plane.picture));
     }
