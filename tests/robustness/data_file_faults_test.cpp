@@ -32,15 +32,9 @@ namespace fs = std::filesystem;
 
 enum class Damage { Missing, Empty, ByteShort, RecordShort, RandomBytes, Letters, HugeNumbers };
 
-const char* const kDataFiles[] = {"concptos.txt", "efemerides.txt", "orbitas.txt"};
-
 std::optional<std::string> Read(const fs::path& path) {
     if (!fs::exists(path)) return std::nullopt;
     return test_support::ReadBytes(path.string());
-}
-
-void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // Where a file keeps its numbers: the length of one record (0 for a text of numbers, whose last
@@ -53,7 +47,6 @@ constexpr Layout kElementLayout{0, 0, 11, 1};  // the first number only
 constexpr Layout kOrbitLayout{8, 0, 6, 1};
 
 std::optional<std::string> Damaged(std::string bytes, Damage damage, const Layout& layout) {
-    const std::size_t record = layout.record;
     switch (damage) {
         case Damage::Missing:
             return std::nullopt;
@@ -63,7 +56,7 @@ std::optional<std::string> Damaged(std::string bytes, Damage damage, const Layou
             bytes.pop_back();
             break;
         case Damage::RecordShort:
-            bytes.resize(record ? bytes.size() - record : bytes.rfind(','));
+            bytes.resize(layout.record ? bytes.size() - layout.record : bytes.rfind(','));
             break;
         case Damage::RandomBytes: {
             std::mt19937 random(20261207);
@@ -80,7 +73,7 @@ std::optional<std::string> Damaged(std::string bytes, Damage damage, const Layou
             std::string huge = "9e99";
             huge.resize(layout.fieldWidth, ' ');
             for (std::size_t at = layout.fieldOffset; at + huge.size() * layout.fields <= bytes.size();
-                 at += record ? record : bytes.size()) {
+                 at += layout.record ? layout.record : bytes.size()) {
                 for (std::size_t f = 0; f < layout.fields; ++f)
                     bytes.replace(at + f * huge.size(), huge.size(), huge);
             }
@@ -93,7 +86,7 @@ std::optional<std::string> Damaged(std::string bytes, Damage damage, const Layou
 // The three data files of `folder` as they are now (nothing for a missing one).
 std::map<std::string, std::optional<std::string>> Files(const fs::path& folder) {
     std::map<std::string, std::optional<std::string>> files;
-    for (const char* name : kDataFiles)
+    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"})
         files[name] = Read(folder / name);
     return files;
 }
@@ -123,7 +116,7 @@ void Check(const char* name, const Layout& layout, const std::vector<std::string
     SCOPED_TRACE(std::string(name) + " damage " + std::to_string(static_cast<int>(damage)));
     const fs::path folder = CopyShippedData();
     if (const auto bytes = Damaged(*Read(folder / name), damage, layout))
-        Write(folder / name, *bytes);
+        std::ofstream(folder / name, std::ios::binary) << *bytes;
     else
         fs::remove(folder / name);
     const auto before = Files(folder);
