@@ -99,10 +99,10 @@ std::tuple<int, std::string, std::string> RunCalc(const std::string& line, const
     return {status, out.str(), err.str()};
 }
 
-// What one damaged file gives: the message of the date entry (nullptr: the chart is computed), the
-// start of orvanel-calc's line on standard error (nullptr: it succeeds), and the concept records the
-// program reads.
-using Case = std::tuple<Damage, const char*, const char*, std::int32_t>;
+// One damaged file and what it gives: the message of the date entry (nullptr: the chart is
+// computed), the start of orvanel-calc's line on standard error (nullptr: it succeeds), and the
+// concept records the program reads.
+using Case = std::tuple<const char*, Damage, const char*, const char*, std::int32_t>;
 
 const std::vector<std::string> kEphemerisLines = {"chart 2001 12 5 14 30",
                                                   "cycle 2 1 1 2001 12 5 14 30 2002 1 10"};
@@ -111,9 +111,13 @@ const std::vector<std::string> kConceptLines = {
     "chart 2001 12 5 14 30", "plane --rorev line 0 500 1000 500", "plane --orvanel line 0 500 1000 500",
     "plane --orvanel lookup 1000 1000", "plane --orvanel nearest 15 1393"};
 
-void Check(const char* name, const Layout& layout, const std::vector<std::string>& calcLines, const Case& c) {
-    const auto& [damage, message, calcError, concepts] = c;
+void Check(const Case& c) {
+    const auto& [name, damage, message, calcError, concepts] = c;
     SCOPED_TRACE(std::string(name) + " damage " + std::to_string(static_cast<int>(damage)));
+    const bool conceptFile = name == std::string("concptos.txt");
+    const Layout& layout = conceptFile                          ? kConceptLayout
+                           : name == std::string("orbitas.txt") ? kOrbitLayout
+                                                                : kElementLayout;
     const fs::path folder = CopyShippedData();
     if (const auto bytes = Damaged(*Read(folder / name), damage, layout))
         std::ofstream(folder / name, std::ios::binary) << *bytes;
@@ -121,7 +125,7 @@ void Check(const char* name, const Layout& layout, const std::vector<std::string
         fs::remove(folder / name);
     const auto before = Files(folder);
 
-    for (const std::string& line : calcLines) {
+    for (const std::string& line : conceptFile ? kConceptLines : kEphemerisLines) {
         const auto [status, out, err] = RunCalc(line, folder);
         const std::string error = calcError ? calcError : "";
         EXPECT_EQ(status, error.empty() ? 0 : 2) << line << ": " << err;
@@ -152,41 +156,34 @@ constexpr char kEphemerisMessage[] = "Falta el archivo efemerides.txt o está in
 constexpr char kOrbitMessage[] = "Falta el archivo orbitas.txt o está incompleto";
 constexpr char kOverflowMessage[] = "Desbordamiento: un valor no cabe en su campo numérico";
 
-TEST(DataFileFaults, ConceptFile) {
+TEST(DataFileFaults, DamagedDataFiles) {
+    constexpr char kConcepts[] = "concptos.txt", kElements[] = "efemerides.txt", kOrbits[] = "orbitas.txt";
     constexpr char kCannotRead[] = "cannot read concptos.txt";
     const Case cases[] = {
-        {Damage::Missing, nullptr, kCannotRead, 0},   {Damage::Empty, nullptr, nullptr, 0},
-        {Damage::ByteShort, nullptr, nullptr, 372},   {Damage::RecordShort, nullptr, nullptr, 371},
-        {Damage::RandomBytes, nullptr, nullptr, 372}, {Damage::Letters, nullptr, nullptr, 372},
-        {Damage::HugeNumbers, nullptr, nullptr, 372},
+        {kConcepts, Damage::Missing, nullptr, kCannotRead, 0},
+        {kConcepts, Damage::Empty, nullptr, nullptr, 0},
+        {kConcepts, Damage::ByteShort, nullptr, nullptr, 372},
+        {kConcepts, Damage::RecordShort, nullptr, nullptr, 371},
+        {kConcepts, Damage::RandomBytes, nullptr, nullptr, 372},
+        {kConcepts, Damage::Letters, nullptr, nullptr, 372},
+        {kConcepts, Damage::HugeNumbers, nullptr, nullptr, 372},
+        {kElements, Damage::Missing, kEphemerisMessage, kEphemerisMessage, 372},
+        {kElements, Damage::Empty, kEphemerisMessage, kEphemerisMessage, 372},
+        {kElements, Damage::ByteShort, nullptr, nullptr, 372},  // only the last line end is lost
+        {kElements, Damage::RecordShort, kEphemerisMessage, kEphemerisMessage, 372},
+        {kElements, Damage::RandomBytes, kEphemerisMessage, kEphemerisMessage, 372},
+        {kElements, Damage::Letters, nullptr, nullptr, 372},  // seventy numbers, each 0
+        {kElements, Damage::HugeNumbers, kOverflowMessage, kOverflowMessage, 372},
+        {kOrbits, Damage::Missing, kOrbitMessage, kOrbitMessage, 372},
+        {kOrbits, Damage::Empty, kOrbitMessage, kOrbitMessage, 372},
+        {kOrbits, Damage::ByteShort, nullptr, nullptr, 372},  // the last line end may be missing
+        {kOrbits, Damage::RecordShort, kOrbitMessage, kOrbitMessage, 372},
+        {kOrbits, Damage::RandomBytes, nullptr, nullptr, 372},
+        {kOrbits, Damage::Letters, nullptr, nullptr, 372},      // 3,620 records, each 0
+        {kOrbits, Damage::HugeNumbers, nullptr, nullptr, 372},  // finite: the anomalies only turn the bodies
     };
     for (const Case& c : cases)
-        Check("concptos.txt", kConceptLayout, kConceptLines, c);
-}
-
-TEST(DataFileFaults, EphemerisAndOrbitFiles) {
-    const Case elements[] = {
-        {Damage::Missing, kEphemerisMessage, kEphemerisMessage, 372},
-        {Damage::Empty, kEphemerisMessage, kEphemerisMessage, 372},
-        {Damage::ByteShort, nullptr, nullptr, 372},  // only the last line end is lost
-        {Damage::RecordShort, kEphemerisMessage, kEphemerisMessage, 372},
-        {Damage::RandomBytes, kEphemerisMessage, kEphemerisMessage, 372},
-        {Damage::Letters, nullptr, nullptr, 372},  // seventy numbers, each 0
-        {Damage::HugeNumbers, kOverflowMessage, kOverflowMessage, 372},
-    };
-    for (const Case& c : elements)
-        Check("efemerides.txt", kElementLayout, kEphemerisLines, c);
-    const Case orbits[] = {
-        {Damage::Missing, kOrbitMessage, kOrbitMessage, 372},
-        {Damage::Empty, kOrbitMessage, kOrbitMessage, 372},
-        {Damage::ByteShort, nullptr, nullptr, 372},  // the last line end may be missing
-        {Damage::RecordShort, kOrbitMessage, kOrbitMessage, 372},
-        {Damage::RandomBytes, nullptr, nullptr, 372},
-        {Damage::Letters, nullptr, nullptr, 372},      // 3,620 records, each 0
-        {Damage::HugeNumbers, nullptr, nullptr, 372},  // finite: the anomalies only turn the bodies
-    };
-    for (const Case& c : orbits)
-        Check("orbitas.txt", kOrbitLayout, kEphemerisLines, c);
+        Check(c);
 }
 
 // Start-up: a concept file that cannot be read is told; a subject file is counted, made when missing,
