@@ -199,8 +199,8 @@ TEST(DataFileFaults, StartUpFiles) {
         EXPECT_EQ(session.concepts.Count(), 0);
         EXPECT_EQ(session.program.SubjectFileCount, 0);
         ASSERT_EQ(dialogs.Asked().size(), 1u);
-        EXPECT_EQ(dialogs.Asked()[0].text, QStringLiteral("No se puede leer el archivo concptos.txt"));
-        EXPECT_EQ(dialogs.Asked()[0].title, QStringLiteral("Archivos de datos"));
+        EXPECT_EQ(dialogs.Asked()[0].title + ": " + dialogs.Asked()[0].text,
+                  QStringLiteral("Archivos de datos: No se puede leer el archivo concptos.txt"));
     }
     const auto [status, out, err] = RunCalc("chart 2001 12 5 14 30", folder);
     EXPECT_EQ(status, 2);
