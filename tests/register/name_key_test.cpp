@@ -17,11 +17,8 @@ TEST(NameKey, FoldsCaseAndAccentsButKeepsTheEnyeBetweenNAndO) {
         {"Müller Çelik", "MULLER CELIK", 0, "diaeresis and cedilla"},
         {"Peña", "Pena", 1, "ñ is a letter of its own in Spanish, after n"},
         {"Ñoño", "Oscar", -1, "ñ comes before o"},
-        {"Peña",
-         "PEN\xCC\x83"
-         "A",
-         0, "ñ typed as n and a combining tilde"},
-        {"Jose\xCC\x81", "josé", 0, "an accent typed as a combining mark"},
+        {"Peña", "PEN\u0303A", 0, "ñ typed as n and a combining tilde"},
+        {"Jose\u0301", "josé", 0, "an accent typed as a combining mark"},
         {"Strauß", "STRAUSS", 0, "ß folds to ss"},
         {"Ἀθηνᾶ", "ΑΘΗΝΑ", 0, "Greek breathings and accents"},
         {"Ёлка", "елка", 0, "Cyrillic"},
