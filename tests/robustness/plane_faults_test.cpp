@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <cmath>
+#include <tuple>
 
 #include "conceptplane/vector_workspace.h"
 #include "orvanel/display/form3_chart.h"
@@ -39,117 +40,72 @@ struct Plane {
     cp::ConceptTable concepts =
         cp::ConceptTable::OpenExisting(std::string(ORVANEL_SOURCE_DIR) + "/data/concptos.txt");
     cp::PlaneTarget target{picture, view, concepts, {}};
-
-    cp::AddPointOutcome Click(surface::Point p) {
-        workspace.PointAt(p.x, p.y);
-        return workspace.AddPoint(target);
-    }
 };
 
-// The resultant vanishes: it points at 90 degrees, and the tensions carry the two lengths, plus 0.5.
-TEST(PlaneFaults, SumOfAPointAndItsOpposite) {
-    struct Case {
-        Arithmetic arithmetic;
-        PlaneMode mode;
-        surface::Point p, q;
-        double tension;
-    } cases[] = {
+// A sum of a point and its opposite, or a remainder of a point and itself, vanishes: the resultant
+// points at 90 degrees, and the tensions carry the two lengths, plus 0.5. A line through one point
+// twice (dx = dy = 0) has no concept strictly nearer than 0 to it, so its list is empty.
+TEST(PlaneFaults, OppositePointsAndALineThroughOnePoint) {
+    // The arithmetic, the mode, the two points, and the length of each tension (none on a line).
+    const std::tuple<Arithmetic, PlaneMode, surface::Point, surface::Point, double> cases[] = {
         {Arithmetic::Rorev, PlaneMode::Sum, {1000, 500}, {-1000, -500}, std::hypot(1000.0, 500.0) + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Sum, {1000, 500}, {-1000, -500}, 1118 + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Remainder, {-275400, 275400}, {-275400, 275400}, 389470 + 0.5},
         {Arithmetic::Rorev, PlaneMode::Remainder, {0.25, -3}, {0.25, -3}, std::hypot(0.25, 3.0) + 0.5},
         {Arithmetic::Orvanel, PlaneMode::Sum, {0, 0}, {0, 0}, 0.5},
+        {Arithmetic::Rorev, PlaneMode::Line, {1393, 0}, {1393, 0}, 0},
+        {Arithmetic::Orvanel, PlaneMode::Line, {-275400, 275400}, {-275400, 275400}, 0},
+        {Arithmetic::Rorev, PlaneMode::Line, {3, -4}, {3, -4}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.p.x);
-        Plane plane(c.arithmetic);
-        plane.workspace.ChooseMode(c.mode, plane.target);
-        plane.Click(c.p);
-        plane.Click(c.q);
-        ASSERT_TRUE(plane.workspace.ShowResult(plane.target));
-        const auto& r = plane.workspace.resultTable;
-        EXPECT_EQ(r[cp::kResultant].x, 0);
-        EXPECT_EQ(r[cp::kResultant].y, 0);
-        EXPECT_EQ(r[cp::kResultant].length, 0);
-        EXPECT_EQ(r[cp::kResultant].angle, 90);
-        EXPECT_NEAR(r[cp::kTensionA].length, c.tension, 1e-3 * c.tension);
-        EXPECT_EQ(r[cp::kTensionB].length, r[cp::kTensionA].length);
-        EXPECT_EQ(r[cp::kTensionA].angle, 180);
-        EXPECT_EQ(r[cp::kTensionB].angle, 0);
-        EXPECT_NEAR(r[cp::kTensionA].x, -c.tension, 1e-3 * c.tension);
-        EXPECT_NEAR(r[cp::kTensionB].x, c.tension, 1e-3 * c.tension);
+    for (const auto& [arithmetic, mode, p, q, tension] : cases) {
+        SCOPED_TRACE(p.x);
+        Plane plane(arithmetic);
+        plane.workspace.ChooseMode(mode, plane.target);
+        plane.workspace.PointAt(p.x, p.y);
+        plane.workspace.AddPoint(plane.target);
+        plane.workspace.PointAt(q.x, q.y);
+        const cp::AddPointOutcome second = plane.workspace.AddPoint(plane.target);
+        if (mode == PlaneMode::Line) {
+            EXPECT_TRUE(second.onLine && second.onLine->empty());
+        } else {
+            ASSERT_TRUE(plane.workspace.ShowResult(plane.target));
+            const auto& r = plane.workspace.resultTable;
+            EXPECT_EQ(std::tuple(r[cp::kResultant].x, r[cp::kResultant].y, r[cp::kResultant].length),
+                      std::tuple(0, 0, 0));
+            EXPECT_EQ(std::tuple(r[cp::kResultant].angle, r[cp::kTensionA].angle, r[cp::kTensionB].angle),
+                      std::tuple(90, 180, 0));
+            for (const auto& [row, sign] : {std::pair{cp::kTensionA, -1.0}, std::pair{cp::kTensionB, 1.0}}) {
+                EXPECT_NEAR(r[row].length, tension, 1e-3 * tension);
+                EXPECT_NEAR(r[row].x, sign * tension, 1e-3 * tension);
+            }
+        }
         EXPECT_TRUE(AllFinite(plane.picture));
     }
 }
 
-// dx = dy = 0: no concept is strictly nearer than 0 to it, so the list is empty, and the line drawn
-// (its formula's horizontal through the centre) stays inside the picture.
-TEST(PlaneFaults, LineThroughTwoEqualPoints) {
-    for (Arithmetic a : {Arithmetic::Rorev, Arithmetic::Orvanel}) {
-        for (surface::Point p :
-             {surface::Point{1393, 0}, surface::Point{-275400, 275400}, surface::Point{3, -4}}) {
-            SCOPED_TRACE(p.x);
-            Plane plane(a);
-            plane.workspace.ChooseMode(PlaneMode::Line, plane.target);
-            EXPECT_FALSE(plane.Click(p).onLine);
-            const cp::AddPointOutcome second = plane.Click(p);
-            ASSERT_TRUE(second.onLine);
-            EXPECT_TRUE(second.onLine->empty());
-            const cp::PlaneLine line = cp::LineThrough(p, p, a);
-            EXPECT_EQ(line.dx, 0);
-            EXPECT_EQ(line.dy, 0);
-            EXPECT_TRUE(cp::ConceptsOnLine(plane.concepts, line, a).empty());
-            EXPECT_TRUE(AllFinite(plane.picture));
-        }
-    }
-}
+class PlaneFaultsWindow : public WindowTest {};
 
-class PlaneFaultsWindow : public WindowTest {
-  protected:
-    Form7Vectors& OpenForm7() {
-        EnterSubject(kFirstSubject);
-        windows_->ShowChartWindow();
-        Choose(windows_->Chart(), "mnuVectores");
-        return windows_->Get<Form7Vectors>(WindowId::Vectors);
-    }
-};
-
-// Every zoom from 0.0192 to 51.96: moves, sums and lines at the four corners of Picture1 draw and
-// list without a message; values pass 16 bits far out and stay exact in 32.
+// Every zoom from 0.0192 to 51.96: moves and sums at the four corners of Picture1 draw without a
+// message; far out, values pass 16 bits and stay exact in 32, and a line across the picture lists.
 TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
-    Form7Vectors& f = OpenForm7();
+    EnterSubject(kFirstSubject);
+    auto& f = static_cast<Form7Vectors&>(ShowOnly(WindowId::Vectors));
     PlaneSession& plane = f.Plane();
     auto* picture = Find<surface::PictureWidget>(f, "Picture1");
-    auto* out = Find<QPushButton>(f, "Command2");
-    auto* in = Find<QPushButton>(f, "Command3");
     for (int i = 0; i < 3; ++i)
-        real_input::ClickButton(in);
+        real_input::ClickButton(Find<QPushButton>(f, "Command3"));
     for (int level = 0; level < 7; ++level) {
         SCOPED_TRACE(plane.view.planeZoom);
         Choose(f, "mnuSumar");
         for (const auto& c : kCorners)
             emit picture->mouseDown(1, c[0], c[1]);
         emit picture->mouseDown(2, 0, 0);
-        const cp::ResultRow& resultant = plane.workspace.resultTable[cp::kResultant];
-        EXPECT_EQ(resultant.length, 0);  // the four corners cancel
+        EXPECT_EQ(plane.workspace.resultTable[cp::kResultant].length, 0);  // the four corners cancel
         EXPECT_NEAR(plane.workspace.resultTable[cp::kTensionA].length,
                     std::hypot(5300.0, 5300.0) * plane.view.planeZoom + 0.5, 2.0);
         EXPECT_TRUE(Find<QLineEdit>(f, "Text1")->text().startsWith(QStringLiteral(" X = -")));
-
-        Choose(f, "mnuRecta");
-        const double zoom = plane.view.planeZoom;
-        emit picture->mouseDown(1, 0, 0);
-        emit picture->mouseDown(1, 10600, 10600);
-        EXPECT_TRUE(Find<QListWidget>(f, "List1")->isVisible());
-        EXPECT_GT(Find<QListWidget>(f, "List1")->count(), 0);
-        EXPECT_EQ(plane.view.planeZoom, 1.0);
         EXPECT_TRUE(AllFinite(picture->Surface()));
-        // Back to this level, then one step out.
-        while (plane.view.planeZoom > zoom * 1.01)
-            real_input::ClickButton(in);
-        while (plane.view.planeZoom < zoom * 0.99)
-            real_input::ClickButton(out);
-        real_input::ClickButton(out);
+        real_input::ClickButton(Find<QPushButton>(f, "Command2"));  // one step out
     }
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
 
@@ -164,6 +120,12 @@ TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
     EXPECT_NEAR(resultant.y, 20 * corner, 1);
     EXPECT_NEAR(resultant.length, 20 * corner * std::sqrt(2.0), 1);
     EXPECT_NEAR(plane.workspace.vectorList.items[19].x, corner, 1);
+
+    Choose(f, "mnuRecta");
+    emit picture->mouseDown(1, 0, 0);
+    emit picture->mouseDown(1, 10600, 10600);
+    EXPECT_TRUE(Find<QListWidget>(f, "List1")->isVisible());
+    EXPECT_GT(Find<QListWidget>(f, "List1")->count(), 0);
     EXPECT_TRUE(AllFinite(picture->Surface()));
     EXPECT_EQ(dialogs_.Asked().size(), 7u) << dialogs_.Asked().back().text.toStdString();
     EXPECT_EQ(ended_, 0);
