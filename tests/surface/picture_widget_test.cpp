@@ -7,7 +7,6 @@
 
 #include "surface/paint_list.h"
 #include "surface/picture_widget.h"
-#include "surface/twips.h"
 
 using surface::PictureWidget;
 
@@ -60,14 +59,6 @@ TEST(PictureWidget, MovesReportTheButtonsHeldAndFollowAResize) {
         sawHeld = sawHeld || (args[0].toInt() == 1 && args[1].toDouble() == 7000);
     EXPECT_TRUE(sawHeld);
     ExpectEvent(s.moves.last(), 0, 5000, 1000);
-}
-
-TEST(PictureWidget, DesignGeometryRecordsTheDesignSizeForTexts) {
-    PictureWidget widget;
-    widget.SetDesignGeometry(150, 300, 1500, 3000);
-    EXPECT_EQ(widget.Surface().DesignPixelWidth(), surface::TwipsToPixels(1500, widget.logicalDpiX()));
-    EXPECT_EQ(widget.Surface().DesignPixelHeight(), surface::TwipsToPixels(3000, widget.logicalDpiY()));
-    EXPECT_EQ(widget.width(), widget.Surface().DesignPixelWidth());
 }
 
 // On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows is
