@@ -79,26 +79,18 @@ QWidget& WindowTest::ShowOnly(WindowId id) {
     for (const WindowId other : kEveryWindow)
         if (windows_->Exists(other)) windows_->Window(other).hide();
     State().CurrentSubject = 1;
-    switch (id) {
-        case WindowId::Chart:
-            windows_->ShowChartWindow();
-            break;
-        case WindowId::Synastry:
-            windows_->StartSynastry(WindowId::MainMenu);
-            break;
-        case WindowId::Vectors:
-        case WindowId::VectorsTwo: {
-            const WindowId from = id == WindowId::Vectors ? WindowId::Chart : WindowId::Synastry;
-            ShowOnly(from);
-            windows_->Open(id, from);
-            break;
-        }
-        case WindowId::Cycles:
-            windows_->Open(id, WindowId::MainMenu);
-            break;
-        default:
-            windows_->Window(id).show();
-    }
+    const WindowId from = id == WindowId::Vectors      ? WindowId::Chart
+                          : id == WindowId::VectorsTwo ? WindowId::Synastry
+                                                       : WindowId::MainMenu;
+    if (from != WindowId::MainMenu) ShowOnly(from);
+    if (id == WindowId::Chart)
+        windows_->ShowChartWindow();
+    else if (id == WindowId::Synastry)
+        windows_->StartSynastry(from);
+    else if (id == WindowId::Cycles || from != WindowId::MainMenu)
+        windows_->Open(id, from);
+    else
+        windows_->Window(id).show();
     return windows_->Window(id);
 }
 

@@ -108,37 +108,32 @@ TEST(PaintList, KeptTextLayoutsPaintWhatDrawTextPaints) {
         s.SetCurrent({3.0 + i * 5.37, 4.0 + i * 6.13});
         s.Print(texts[i % std::size(texts)]);
     }
-    const auto drawnAnew = [&](QPainter& painter, const QRectF&) {
-        painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QColor(255, 255, 192));
-        for (const Primitive& p : s.List()) {
-            const SizedFont& font = SizeFont(p.font, p.font.points * 96 / 72, painter.device());
-            painter.setFont(font.font);
-            painter.drawText(QPointF(p.a.x, p.a.y + font.ascent),
-                             QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size())));
-        }
+    // The texts painted from the display list, or laid out anew by drawText, after `pen` and moved by
+    // `shift` whole pixels.
+    const auto render = [&](bool anew, QPoint shift = {}, const QPen& pen = {}) {
+        return RenderImage(
+            [&](QPainter& painter, const QRectF& target) {
+                painter.fillRect(target, Qt::black);
+                painter.translate(shift);
+                painter.setPen(pen);
+                if (!anew) return PaintList(s, painter, target);
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.setPen(QColor(255, 255, 192));
+                for (const Primitive& p : s.List()) {
+                    const SizedFont& font = SizeFont(p.font, p.font.points * 96 / 72, painter.device());
+                    painter.setFont(font.font);
+                    painter.drawText(QPointF(p.a.x, p.a.y + font.ascent),
+                                     QString::fromUcs4(p.text.data(), static_cast<qsizetype>(p.text.size())));
+                }
+            },
+            size);
     };
-    const auto shifted = [](const PaintFunction& paint) {
-        return [paint](QPainter& painter, const QRectF& target) {
-            painter.fillRect(target, Qt::black);
-            painter.translate(7, 5);
-            paint(painter, target);
-        };
-    };
-    const PaintFunction kept = [&](QPainter& painter, const QRectF& target) {
-        PaintList(s, painter, target);
-    };
-    const QImage expected = RenderImage(drawnAnew, size);
-    EXPECT_EQ(RenderImage(kept, size), expected) << "laid out at the first paint";
-    EXPECT_EQ(RenderImage(kept, size), expected) << "painted from the kept layouts";
-    const PaintFunction afterAWidePen = [&](QPainter& painter, const QRectF& target) {
-        painter.setPen(QPen(QColor(255, 255, 192), 5, Qt::DotLine));  // a circle's pen, in the texts' colour
-        PaintList(s, painter, target);
-    };
-    EXPECT_EQ(RenderImage(afterAWidePen, size), expected) << "only the pen's colour counts";
-    EXPECT_EQ(RenderImage(shifted(kept), size), RenderImage(shifted(drawnAnew), size))
-        << "moved by whole pixels";
+    const QImage expected = render(true);
+    EXPECT_EQ(render(false), expected) << "laid out at the first paint";
+    EXPECT_EQ(render(false), expected) << "painted from the kept layouts";
+    const QPen circlesPen(QColor(255, 255, 192), 5, Qt::DotLine);  // a circle's pen, in the texts' colour
+    EXPECT_EQ(render(false, {}, circlesPen), expected) << "only the pen's colour counts";
+    EXPECT_EQ(render(false, {7, 5}), render(true, {7, 5})) << "moved by whole pixels";
 }
 
 TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
