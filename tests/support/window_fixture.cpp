@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "conceptplane/numeric.h"
 #include "orvanel/shell/date_entry.h"
@@ -22,14 +23,6 @@ namespace {
 constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
                                      WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
                                      WindowId::Cycles,   WindowId::Subjects};
-
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
-    const QPointF centre = QRectF(widget->rect()).center();
-    QMouseEvent event(type, centre, widget->mapToGlobal(centre), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 }  // namespace
 
@@ -142,13 +135,15 @@ QString WindowTest::ExportedSvg(QWidget& window) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// Sent to the widget itself: the pointer may already be at the centre of another, where Qt sends none.
 void WindowTest::MoveOver(QWidget* widget) {
-    SendMouse(widget, QEvent::MouseMove, Qt::NoButton);
+    const QPointF centre = QRectF(widget->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton, {}, {});
+    QApplication::sendEvent(widget, &move);
 }
 
 void WindowTest::ClickOn(QWidget* widget) {
-    SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton);
-    SendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton);
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 QStringList Items(const QListWidget* list) {
