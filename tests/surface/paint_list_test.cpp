@@ -1,10 +1,9 @@
 // The display list replayed onto images: lines, circles, styles and texts land on the expected pixels;
-// SVG and PDF files are written, or their failure told.
+// SVG and PDF files that cannot be written are told.
 #include <gtest/gtest.h>
 
 #include "surface/laid_out_texts.h"
 #include "surface/paint_list.h"
-#include "temp_folder.h"
 
 using namespace surface;
 
@@ -136,17 +135,11 @@ TEST(PaintList, KeptTextLayoutsPaintWhatDrawTextPaints) {
     EXPECT_EQ(render(false, {7, 5}), render(true, {7, 5})) << "moved by whole pixels";
 }
 
-TEST(PaintList, ExportsWriteSvgAndPdfAndReportFailure) {
-    DrawingSurface s = Picture();
-    s.Circle({500, 500}, 400);
-    const test_support::TempFolder dir;
-    const auto at = [&dir](const std::string& name) { return QString::fromStdString(dir / name); };
-    ASSERT_TRUE(SaveSvg(s, at("picture.svg"), QSize(120, 120)));
-    ASSERT_TRUE(SavePdf(s, at("picture.pdf"), QSize(120, 120)));
-    EXPECT_NE(test_support::ReadBytes(dir / "picture.svg").find("<svg"), std::string::npos);
-    EXPECT_EQ(test_support::ReadBytes(dir / "picture.pdf").rfind("%PDF", 0), 0u);
-    EXPECT_FALSE(SaveSvg(s, at("missing/picture.svg"), QSize(120, 120)));
-    EXPECT_FALSE(SavePdf(s, at("missing/picture.pdf"), QSize(120, 120)));
+// A file that cannot be written is told (the files written are read back by the programs' tests).
+TEST(PaintList, ExportsReportFailure) {
+    const DrawingSurface s = Picture();
+    EXPECT_FALSE(SaveSvg(s, "/nonexistent-folder/picture.svg", QSize(120, 120)));
+    EXPECT_FALSE(SavePdf(s, "/nonexistent-folder/picture.pdf", QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
 }
 

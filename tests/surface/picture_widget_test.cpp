@@ -33,7 +33,7 @@ void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
 
 }  // namespace
 
-TEST(PictureWidget, PressesReportTheButtonAndTheUserPoint) {
+TEST(PictureWidget, PressesAndMovesReportTheButtonAndTheUserPoint) {
     Shown s;
     QTest::mouseClick(&s.widget, Qt::LeftButton, {}, QPoint(100, 50));
     QTest::mouseClick(&s.widget, Qt::RightButton, {}, QPoint(4, 2));
@@ -42,10 +42,9 @@ TEST(PictureWidget, PressesReportTheButtonAndTheUserPoint) {
     ASSERT_EQ(s.downs.size(), 3);
     ExpectEvent(s.downs[0], 1, 3000, 1000);
     ExpectEvent(s.downs[1], 2, 1080, 520);
-}
 
-TEST(PictureWidget, MovesReportTheButtonsHeldAndFollowAResize) {
-    Shown s;
+    // Moves report the buttons held, and follow a resize.
+    s.moves.clear();
     QTest::mouseMove(&s.widget, QPoint(200, 100));
     QTest::mousePress(&s.widget, Qt::LeftButton, {}, QPoint(200, 100));
     QTest::mouseMove(&s.widget, QPoint(300, 150));
