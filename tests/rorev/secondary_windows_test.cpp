@@ -19,8 +19,8 @@ namespace {
 
 // Each pair's button draws what the levels drawing makes of that pair; "Cerrar" and the close box
 // both bring the main window back, so the program is never left without a window. Screen readers
-// name the view, which has no title, by a name of its own. Ctrl+S saves the picture in every window,
-// in the levels view (which has no menu bar) through its own shortcut.
+// name the view, which has no title, by a name of its own, and have every picture described. Ctrl+S saves the
+// picture in every window, in the levels view (which has no menu bar) through its own shortcut.
 TEST_F(RorevWindowTest, LevelsViewReplacesTheMainWindowAndDrawsEachPair) {
     EXPECT_NE(Exported(form1.get()).find("<svg"), std::string::npos);
     rorev::Form2& levels = form1->Levels();
@@ -28,6 +28,10 @@ TEST_F(RorevWindowTest, LevelsViewReplacesTheMainWindowAndDrawsEachPair) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&levels));
     EXPECT_FALSE(form1->isVisible());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&levels)->text(QAccessible::Name), "Vista de niveles");
+    for (QWidget* picture : {Picture1(), Find<surface::PictureWidget>("Picture2"), levels.Picture1(),
+                             form1->Structure().Picture1()})
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description).isEmpty());
     const surface::DrawingSurface& picture = levels.Picture1()->Surface();
     EXPECT_TRUE(TextsIn(picture).empty());  // no pair yet
     for (std::size_t i = 0; i < rorev::LevelPairs().size(); ++i) {
