@@ -34,18 +34,14 @@ QPoint PixelOf(const surface::PictureWidget* picture, surface::Point at) {
 
 void ClickMenuItem(QAction* item) {
     ASSERT_NE(item, nullptr);
-    if (QMenuBar* bar = BarOf(item)) {
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
-        return;
-    }
+    if (QMenuBar* bar = BarOf(item))
+        return QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
     for (QObject* holder : item->associatedObjects()) {
         auto* menu = qobject_cast<QMenu*>(holder);
-        QMenuBar* bar = menu != nullptr ? BarOf(menu->menuAction()) : nullptr;
-        if (bar == nullptr) continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        if (menu == nullptr || BarOf(menu->menuAction()) == nullptr) continue;
+        ClickMenuItem(menu->menuAction());  // the menu's title
         ASSERT_TRUE(menu->isVisible()) << item->objectName().toStdString();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        return;
+        return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
     FAIL() << item->objectName().toStdString() << " is in no visible menu";
 }

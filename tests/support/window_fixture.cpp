@@ -9,9 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "conceptplane/numeric.h"
+#include "core_builders.h"
 #include "orvanel/shell/date_entry.h"
-#include "orvanel/shell/entry_confirmation.h"
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
 #include "window_test_support.h"
@@ -58,9 +57,7 @@ void WindowTest::EnterBothSubjects() {
 
 void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
                                std::int16_t hour, std::int16_t minute) {
-    EnterTyped(State(), session_->ephemeris, slot,
-               {cp::FormatZeros(year, 4), cp::FormatZeros(month, 2), cp::FormatZeros(day, 2),
-                cp::FormatZeros(hour, 2) + U"." + cp::FormatZeros(minute, 2)});
+    core_builders::EnterComputed(State(), session_->ephemeris, slot, {year, month, day, hour, minute});
 }
 
 void WindowTest::EnterBothComputed() {
