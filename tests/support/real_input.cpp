@@ -33,7 +33,7 @@ QPoint PixelOf(const surface::PictureWidget* picture, surface::Point at) {
 }  // namespace
 
 void ClickMenuItem(QAction* item) {
-    ASSERT_NE(item, nullptr);
+    ASSERT_NE(item, nullptr) << "no such menu item";
     if (QMenuBar* bar = BarOf(item))
         return QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
     for (QObject* holder : item->associatedObjects()) {

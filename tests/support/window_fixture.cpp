@@ -2,17 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "core_builders.h"
 #include "orvanel/shell/date_entry.h"
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace orvanel::testing {
@@ -118,18 +117,14 @@ QStringList WindowTest::Transcript(std::size_t from) const {
 }
 
 void WindowTest::Choose(QWidget& window, const char* action) {
-    QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
-    ASSERT_NE(found, nullptr) << action;
-    real_input::ClickMenuItem(found);
+    real_input::ClickMenuItem(window.findChild<QAction*>(QString::fromLatin1(action)));
 }
 
 QString WindowTest::ExportedSvg(QWidget& window) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("picture.svg"));
-    dialogs_.PushText(path);
+    const test_support::TempFolder folder;
+    dialogs_.PushText(QString::fromStdString(folder / "picture.svg"));
     Choose(window, "mnuGuardarImagen");
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromStdString(test_support::ReadBytes(folder / "picture.svg"));
 }
 
 // Sent to the widget itself: the pointer may already be at the centre of another, where Qt sends none.
