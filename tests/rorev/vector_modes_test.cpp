@@ -25,8 +25,8 @@ TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
     } cases[] = {
         {"", "", std::nullopt},  // no mode: the points only move the operands
         {"mnuSumar", "Sumar  conceptos", surface::Point{1000, -1000}},
-        {"mnuRestar", "Restar  conceptos",
-         surface::Point{-1000, -1000}},  // from the first point to the second
+        // The remainder goes from the first point to the second.
+        {"mnuRestar", "Restar  conceptos", surface::Point{-1000, -1000}},
         {"mnuRecta", "Conceptos en la recta", std::nullopt},
     };
     const auto fromCentre = [this](surface::Rgb colour) {
@@ -47,7 +47,8 @@ TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
         }
         EXPECT_EQ(green, std::vector<surface::Point>{*c.result});
         ASSERT_EQ(red.size(), 2u);
-        EXPECT_NEAR(std::hypot(red[0].x, red[0].y), form1->State().workspace.resultTable[1].length, 0.01);
+        EXPECT_NEAR(std::hypot(red[0].x, red[0].y),
+                    form1->State().workspace.resultTable[cp::kTensionA].length, 0.01);
     }
 }
 
