@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 
@@ -55,16 +54,25 @@ void RorevWindowTest::TearDown() {
     EXPECT_FALSE(dialogs.Failed());
 }
 
-QString RorevWindowTest::TextOf(const char* name) const {
-    return Find<QLineEdit>(name)->text();
-}
-
 void RorevWindowTest::Trigger(const char* name, QWidget* window) const {
     QWidget* in = window != nullptr ? window : form1.get();
     if (auto* action = in->findChild<QAction*>(name))
         real_input::ClickMenuItem(action);
     else
         real_input::ClickButton(Find<QAbstractButton>(name, in));
+}
+
+void RorevWindowTest::ChooseConcept(const QString& name) const {
+    real_input::ClickRow(List1(), static_cast<int>(Items(List1()).indexOf(name)));
+}
+
+std::string RorevWindowTest::Exported(QWidget* window) {
+    const std::string path = folder / (window->objectName().toStdString() + ".svg");
+    dialogs.PushText(QString::fromStdString(path));
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    real_input::PressKeys("Ctrl+S");
+    return ReadBytes(path);
 }
 
 // Qt drops a move to where the mouse already is, so it passes by a neighbouring pixel first.

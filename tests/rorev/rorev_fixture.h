@@ -1,7 +1,7 @@
 // What the rorev window tests share: the main window over a copy of the shipped concept file, which
 // every test ends by checking unchanged; the window sized so that one pixel of the template is exactly
 // 20 picture units (mouse positions then land on whole plane points); scripted dialogs; the mouse on
-// the template.
+// the template and the concept list.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,15 +19,14 @@
 
 namespace rorev_test {
 
+using display_list::LinesIn;
+using display_list::OfKind;
+using display_list::TextsIn;
+using surface::PrimitiveKind;
 using test_support::ReadBytes;
+
 // The texts of a list's rows, their blanks aside.
 QStringList Items(const QListWidget* list);
-
-using display_list::CountOf;
-using display_list::LinesIn;
-using display_list::TextsIn;
-using real_input::ClickRowNamed;
-using surface::PrimitiveKind;
 
 class RorevWindowTest : public ::testing::Test {
   protected:
@@ -48,9 +47,12 @@ class RorevWindowTest : public ::testing::Test {
         return Find<surface::PictureWidget>("Picture2")->Surface();
     }
     QListWidget* List1() const { return Find<QListWidget>("List1"); }
-    QString TextOf(const char* name) const;
     // The menu item or button `name` of `window` (the main window by default) chosen with the mouse.
     void Trigger(const char* name, QWidget* window = nullptr) const;
+    // A click on the row of the concept list that reads `name`.
+    void ChooseConcept(const QString& name) const;
+    // The file that Ctrl+S in `window` saves, as SVG.
+    std::string Exported(QWidget* window);
 
     // The mouse over the template at a plane point (zoom 1 assumed for the pixel), and clicks there.
     void MoveToPlane(double x, double y) const;

@@ -5,6 +5,7 @@
 #include "conceptplane/numeric.h"
 #include "orvanel/astro/chart.h"
 #include "orvanel/astro/ephemeris.h"
+#include "orvanel/shell/entry_confirmation.h"
 
 namespace core_builders {
 
@@ -68,15 +69,9 @@ std::vector<Aspect> AspectsOf(const orvanel::ChartSlot& slot) {
 
 void EnterComputed(orvanel::Program& program, orvanel::EphemerisFiles& files, std::int16_t slot,
                    const Moment& m) {
-    program.CurrentSubject = slot;
-    orvanel::AssignFixed(program.EntryDate, cp::FormatZeros(m.year, 4) + cp::FormatZeros(m.month, 2) +
-                                                cp::FormatZeros(m.day, 2));
-    orvanel::AssignFixed(program.EntryDateText, cp::FormatZeros(m.day, 2) + U" / " +
-                                                    cp::FormatZeros(m.month, 2) + U" / " +
-                                                    cp::FormatZeros(m.year, 4));
-    orvanel::AssignFixed(program.EphemerisBuffer,
-                         orvanel::ComputeEphemeris(program, files, m.year, m.month, m.day, m.hour, m.minute));
-    orvanel::RecomputeChart(program);
+    orvanel::EnterTyped(program, files, slot,
+                        {cp::FormatZeros(m.year, 4), cp::FormatZeros(m.month, 2), cp::FormatZeros(m.day, 2),
+                         cp::FormatZeros(m.hour, 2) + U"." + cp::FormatZeros(m.minute, 2)});
 }
 
 }  // namespace core_builders

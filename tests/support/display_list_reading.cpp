@@ -12,10 +12,6 @@ std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface
     return found;
 }
 
-int CountOf(const surface::DrawingSurface& s, surface::PrimitiveKind kind) {
-    return static_cast<int>(OfKind(s, kind).size());
-}
-
 std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour) {
     std::vector<surface::Primitive> lines;
     for (const surface::Primitive& p : OfKind(s, surface::PrimitiveKind::Line))

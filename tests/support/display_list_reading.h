@@ -11,7 +11,6 @@
 namespace display_list {
 
 std::vector<surface::Primitive> OfKind(const surface::DrawingSurface& s, surface::PrimitiveKind kind);
-int CountOf(const surface::DrawingSurface& s, surface::PrimitiveKind kind);
 std::vector<surface::Primitive> LinesIn(const surface::DrawingSurface& s, surface::Rgb colour);
 // The lines of `colour` that start at `from`, as steps (end less start).
 std::vector<surface::Point> StepsFrom(const surface::DrawingSurface& s, surface::Point from,

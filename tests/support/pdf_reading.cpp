@@ -1,6 +1,7 @@
 // Reading PDF files back with poppler-utils.
 #include "pdf_reading.h"
 
+#include <iterator>
 #include <sstream>
 
 #include "command_run.h"
@@ -36,16 +37,12 @@ int Pages(const std::filesystem::path& pdf) {
 std::vector<Font> Fonts(const std::filesystem::path& pdf) {
     std::istringstream lines(Output("pdffonts", pdf));
     std::vector<Font> fonts;
-    std::string line;
-    for (int heading = 0; heading < 2 && std::getline(lines, line); ++heading) {
-    }
-    while (std::getline(lines, line)) {
+    int heading = 2;
+    for (std::string line; std::getline(lines, line);) {
         std::istringstream fields(line);
-        std::vector<std::string> words;
-        for (std::string w; fields >> w;)
-            words.push_back(w);
-        if (words.size() < 6) continue;
-        fonts.push_back({words.front(), words[words.size() - 5] == "yes"});
+        const std::vector<std::string> words{std::istream_iterator<std::string>(fields), {}};
+        if (heading-- <= 0 && words.size() >= 6)
+            fonts.push_back({words[0], words[words.size() - 5] == "yes"});
     }
     return fonts;
 }

@@ -33,19 +33,15 @@ QPoint PixelOf(const surface::PictureWidget* picture, surface::Point at) {
 }  // namespace
 
 void ClickMenuItem(QAction* item) {
-    ASSERT_NE(item, nullptr);
-    if (QMenuBar* bar = BarOf(item)) {
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
-        return;
-    }
+    ASSERT_NE(item, nullptr) << "no such menu item";
+    if (QMenuBar* bar = BarOf(item))
+        return QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
     for (QObject* holder : item->associatedObjects()) {
         auto* menu = qobject_cast<QMenu*>(holder);
-        QMenuBar* bar = menu != nullptr ? BarOf(menu->menuAction()) : nullptr;
-        if (bar == nullptr) continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        if (menu == nullptr || BarOf(menu->menuAction()) == nullptr) continue;
+        ClickMenuItem(menu->menuAction());  // the menu's title
         ASSERT_TRUE(menu->isVisible()) << item->objectName().toStdString();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        return;
+        return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
     FAIL() << item->objectName().toStdString() << " is in no visible menu";
 }
@@ -54,15 +50,6 @@ void ClickRow(QListWidget* list, int row) {
     ASSERT_NE(list->item(row), nullptr) << row;
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-bool ClickRowNamed(QListWidget* list, const QString& text) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text().trimmed() != text) continue;
-        ClickRow(list, row);
-        return true;
-    }
-    return false;
 }
 
 void ClickButton(QAbstractButton* button) {

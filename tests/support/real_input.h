@@ -22,8 +22,6 @@ namespace real_input {
 void ClickMenuItem(QAction* item);
 // A click on a list's row, scrolled into view first.
 void ClickRow(QListWidget* list, int row);
-// A click on the row whose text, its blanks aside, is `text`; false when the list has none.
-bool ClickRowNamed(QListWidget* list, const QString& text);
 void ClickButton(QAbstractButton* button);
 // A click, or the pointer moved with no button held, at the pixel of `picture` nearest the point `at`
 // of its user scale. Both give the point of the user scale that the picture reports for that pixel.

@@ -1,16 +1,15 @@
 // Temporary folders and file bytes for the tests.
 #include "temp_folder.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 namespace test_support {
 
 TempFolder::TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("orvanel-test-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvanel-test-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
 }
 
 TempFolder::~TempFolder() {

@@ -2,17 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTemporaryDir>
+#include <QTest>
 
-#include "conceptplane/numeric.h"
+#include "core_builders.h"
 #include "orvanel/shell/date_entry.h"
-#include "orvanel/shell/entry_confirmation.h"
 #include "orvanel/shell/form_controls.h"
 #include "real_input.h"
+#include "temp_folder.h"
 #include "window_test_support.h"
 
 namespace orvanel::testing {
@@ -22,14 +21,6 @@ namespace {
 constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
                                      WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
                                      WindowId::Cycles,   WindowId::Subjects};
-
-void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button) {
-    const QPointF centre = QRectF(widget->rect()).center();
-    QMouseEvent event(type, centre, widget->mapToGlobal(centre), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 }  // namespace
 
@@ -65,9 +56,7 @@ void WindowTest::EnterBothSubjects() {
 
 void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
                                std::int16_t hour, std::int16_t minute) {
-    EnterTyped(State(), session_->ephemeris, slot,
-               {cp::FormatZeros(year, 4), cp::FormatZeros(month, 2), cp::FormatZeros(day, 2),
-                cp::FormatZeros(hour, 2) + U"." + cp::FormatZeros(minute, 2)});
+    core_builders::EnterComputed(State(), session_->ephemeris, slot, {year, month, day, hour, minute});
 }
 
 void WindowTest::EnterBothComputed() {
@@ -79,26 +68,18 @@ QWidget& WindowTest::ShowOnly(WindowId id) {
     for (const WindowId other : kEveryWindow)
         if (windows_->Exists(other)) windows_->Window(other).hide();
     State().CurrentSubject = 1;
-    switch (id) {
-        case WindowId::Chart:
-            windows_->ShowChartWindow();
-            break;
-        case WindowId::Synastry:
-            windows_->StartSynastry(WindowId::MainMenu);
-            break;
-        case WindowId::Vectors:
-        case WindowId::VectorsTwo: {
-            const WindowId from = id == WindowId::Vectors ? WindowId::Chart : WindowId::Synastry;
-            ShowOnly(from);
-            windows_->Open(id, from);
-            break;
-        }
-        case WindowId::Cycles:
-            windows_->Open(id, WindowId::MainMenu);
-            break;
-        default:
-            windows_->Window(id).show();
-    }
+    const WindowId from = id == WindowId::Vectors      ? WindowId::Chart
+                          : id == WindowId::VectorsTwo ? WindowId::Synastry
+                                                       : WindowId::MainMenu;
+    if (from != WindowId::MainMenu) ShowOnly(from);
+    if (id == WindowId::Chart)
+        windows_->ShowChartWindow();
+    else if (id == WindowId::Synastry)
+        windows_->StartSynastry(from);
+    else if (id == WindowId::Cycles || from != WindowId::MainMenu)
+        windows_->Open(id, from);
+    else
+        windows_->Window(id).show();
     return windows_->Window(id);
 }
 
@@ -136,27 +117,25 @@ QStringList WindowTest::Transcript(std::size_t from) const {
 }
 
 void WindowTest::Choose(QWidget& window, const char* action) {
-    QAction* found = window.findChild<QAction*>(QString::fromLatin1(action));
-    ASSERT_NE(found, nullptr) << action;
-    real_input::ClickMenuItem(found);
+    real_input::ClickMenuItem(window.findChild<QAction*>(QString::fromLatin1(action)));
 }
 
 QString WindowTest::ExportedSvg(QWidget& window) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("picture.svg"));
-    dialogs_.PushText(path);
+    const test_support::TempFolder folder;
+    dialogs_.PushText(QString::fromStdString(folder / "picture.svg"));
     Choose(window, "mnuGuardarImagen");
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromStdString(test_support::ReadBytes(folder / "picture.svg"));
 }
 
+// Sent to the widget itself: the pointer may already be at the centre of another, where Qt sends none.
 void WindowTest::MoveOver(QWidget* widget) {
-    SendMouse(widget, QEvent::MouseMove, Qt::NoButton);
+    const QPointF centre = QRectF(widget->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton, {}, {});
+    QApplication::sendEvent(widget, &move);
 }
 
 void WindowTest::ClickOn(QWidget* widget) {
-    SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton);
-    SendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton);
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 QStringList Items(const QListWidget* list) {

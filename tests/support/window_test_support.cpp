@@ -1,7 +1,6 @@
 // Shared set-up of the Orvanel window tests.
 #include "window_test_support.h"
 
-#include <unistd.h>
 #include <QAction>
 #include <QListWidget>
 #include <QLocale>
@@ -9,7 +8,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <algorithm>
-#include <atomic>
+#include <cstdlib>
 #include <string>
 
 #include "surface/fonts.h"
@@ -33,10 +32,8 @@ QApplication& TestApplication() {
 }
 
 std::filesystem::path CopyShippedData(const char* missing) {
-    static std::atomic<int> serial = 0;
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("orvanel-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(folder);
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvanel-test-XXXXXX").string();
+    const std::filesystem::path folder = ::mkdtemp(pattern.data());
     const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
     for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"}) {
         if (missing && std::string(missing) == name) continue;

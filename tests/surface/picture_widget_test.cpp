@@ -7,7 +7,6 @@
 
 #include "surface/paint_list.h"
 #include "surface/picture_widget.h"
-#include "surface/twips.h"
 
 using surface::PictureWidget;
 
@@ -34,7 +33,7 @@ void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
 
 }  // namespace
 
-TEST(PictureWidget, PressesReportTheButtonAndTheUserPoint) {
+TEST(PictureWidget, PressesAndMovesReportTheButtonAndTheUserPoint) {
     Shown s;
     QTest::mouseClick(&s.widget, Qt::LeftButton, {}, QPoint(100, 50));
     QTest::mouseClick(&s.widget, Qt::RightButton, {}, QPoint(4, 2));
@@ -43,10 +42,9 @@ TEST(PictureWidget, PressesReportTheButtonAndTheUserPoint) {
     ASSERT_EQ(s.downs.size(), 3);
     ExpectEvent(s.downs[0], 1, 3000, 1000);
     ExpectEvent(s.downs[1], 2, 1080, 520);
-}
 
-TEST(PictureWidget, MovesReportTheButtonsHeldAndFollowAResize) {
-    Shown s;
+    // Moves report the buttons held, and follow a resize.
+    s.moves.clear();
     QTest::mouseMove(&s.widget, QPoint(200, 100));
     QTest::mousePress(&s.widget, Qt::LeftButton, {}, QPoint(200, 100));
     QTest::mouseMove(&s.widget, QPoint(300, 150));
@@ -60,14 +58,6 @@ TEST(PictureWidget, MovesReportTheButtonsHeldAndFollowAResize) {
         sawHeld = sawHeld || (args[0].toInt() == 1 && args[1].toDouble() == 7000);
     EXPECT_TRUE(sawHeld);
     ExpectEvent(s.moves.last(), 0, 5000, 1000);
-}
-
-TEST(PictureWidget, DesignGeometryRecordsTheDesignSizeForTexts) {
-    PictureWidget widget;
-    widget.SetDesignGeometry(150, 300, 1500, 3000);
-    EXPECT_EQ(widget.Surface().DesignPixelWidth(), surface::TwipsToPixels(1500, widget.logicalDpiX()));
-    EXPECT_EQ(widget.Surface().DesignPixelHeight(), surface::TwipsToPixels(3000, widget.logicalDpiY()));
-    EXPECT_EQ(widget.width(), widget.Surface().DesignPixelWidth());
 }
 
 // On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows is

@@ -23,18 +23,17 @@ void WhenShown(std::function<void(QWidget*)> act) {
     QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
 }
 
-QStringList ButtonTexts(QWidget* dialog) {
+// The dialog's button texts in order, after a click on the one that reads `press`.
+QStringList Press(QWidget* dialog, const QString& press) {
     QStringList texts;
-    for (const QPushButton* b : dialog->findChildren<QPushButton*>())
+    QPushButton* pressed = nullptr;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
         texts << b->text();
+        if (b->text() == press) pressed = b;
+    }
+    QTest::mouseClick(pressed, Qt::LeftButton);
     texts.sort();
     return texts;
-}
-
-QPushButton* Button(QWidget* dialog, const QString& text) {
-    for (QPushButton* b : dialog->findChildren<QPushButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
 }
 
 }  // namespace
@@ -47,9 +46,8 @@ TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
         QStringList buttons;
         WhenShown([&](QWidget* dialog) {
             title = dialog->windowTitle();
-            buttons = ButtonTexts(dialog);
             QTest::keyClicks(dialog->findChild<QLineEdit*>(), "1987");
-            QTest::mouseClick(Button(dialog, press), Qt::LeftButton);
+            buttons = Press(dialog, press);
         });
         EXPECT_EQ(dialogs.Prompt("Año", "Fecha del sujeto", "2000"), press == "Aceptar" ? "1987" : "");
         EXPECT_EQ(title, "Fecha del sujeto");
@@ -69,10 +67,7 @@ TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
     QtDialogs dialogs;
     for (const auto& c : cases) {
         QStringList shown;
-        WhenShown([&](QWidget* dialog) {
-            shown = ButtonTexts(dialog);
-            QTest::mouseClick(Button(dialog, c.press), Qt::LeftButton);
-        });
+        WhenShown([&](QWidget* dialog) { shown = Press(dialog, c.press); });
         EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", c.buttons), c.answer) << c.press.toStdString();
         EXPECT_EQ(shown, c.shown);
     }
@@ -86,10 +81,10 @@ TEST(QtDialogs, EditTextKeepsTheTextUnselectedAndTellsCancelFromEmptied) {
         selected = edit->textCursor().selectedText();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::mouseClick(Button(dialog, "Aceptar"), Qt::LeftButton);
+        Press(dialog, "Aceptar");
     });
     EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno\ndos"), QString());
     EXPECT_EQ(selected, "") << "a first key must not wipe the notes out";
-    WhenShown([](QWidget* dialog) { QTest::mouseClick(Button(dialog, "Cancelar"), Qt::LeftButton); });
+    WhenShown([](QWidget* dialog) { Press(dialog, "Cancelar"); });
     EXPECT_EQ(dialogs.EditText("Notas", "Modificar sujeto", "uno"), std::nullopt);
 }
