@@ -29,9 +29,9 @@ class ChartWindow : public WindowTest {
     // The typical road up to the chart of subject 1.
     Form3Chart& OpenChart() {
         windows_->Splash().show();
-        ClickOn(Find<QLabel>(windows_->Splash(), "Label3"));
+        real_input::Click(Find<QLabel>(windows_->Splash(), "Label3"));
         EnterSubject(kFirstSubject);
-        ClickOn(Find<QLabel>(windows_->MainMenu(), "Label1"));
+        real_input::Click(Find<QLabel>(windows_->MainMenu(), "Label1"));
         return windows_->Chart();
     }
     void ExpectShows(Form3Chart& form, const ChartSlot& chart) {

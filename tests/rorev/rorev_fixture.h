@@ -16,6 +16,7 @@
 #include "surface/dialogs.h"
 #include "surface/picture_widget.h"
 #include "temp_folder.h"
+#include "window_test_support.h"
 
 namespace rorev_test {
 
@@ -25,8 +26,7 @@ using display_list::TextsIn;
 using surface::PrimitiveKind;
 using test_support::ReadBytes;
 
-// The texts of a list's rows, their blanks aside.
-QStringList Items(const QListWidget* list);
+using orvanel::testing::Items;
 
 class RorevWindowTest : public ::testing::Test {
   protected:

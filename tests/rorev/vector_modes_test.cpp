@@ -83,7 +83,7 @@ TEST_F(RorevWindowTest, LineModeListsTheConceptsOnTheLineThroughTwoPoints) {
     ChooseConcept("Fortaleza");
     ChooseConcept("Templanza");
     EXPECT_EQ(Find<QLabel>("Label2")->toolTip(), "Visión normal");
-    EXPECT_EQ(Items(List1()), QStringList({"Fortaleza", "Templanza", "Alegría", "Sabiduría"}));
+    EXPECT_EQ(Items(List1(), true), QStringList({"Fortaleza", "Templanza", "Alegría", "Sabiduría"}));
     ChooseConcept("Alegría");
     EXPECT_NEAR(form1->State().workspace.lastOperand.x, 5021.00, 1e-9);
     EXPECT_TRUE(List1()->isVisible());

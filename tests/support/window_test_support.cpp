@@ -31,14 +31,12 @@ QApplication& TestApplication() {
     return *app;
 }
 
-std::filesystem::path CopyShippedData(const char* missing) {
+std::filesystem::path CopyShippedData() {
     std::string pattern = (std::filesystem::temp_directory_path() / "orvanel-test-XXXXXX").string();
     const std::filesystem::path folder = ::mkdtemp(pattern.data());
     const std::filesystem::path shipped = std::filesystem::path(ORVANEL_SOURCE_DIR) / "data";
-    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"}) {
-        if (missing && std::string(missing) == name) continue;
+    for (const char* name : {"concptos.txt", "efemerides.txt", "orbitas.txt"})
         std::filesystem::copy_file(shipped / name, folder / name);
-    }
     return folder;
 }
 
@@ -47,6 +45,13 @@ QList<QAction*> MenuBarItems(QMainWindow& window) {
     QList<QAction*> items = first->actions();
     for (const QMenuBar* row : window.findChildren<QMenuBar*>())
         if (row != first) items += row->actions();
+    return items;
+}
+
+QStringList Items(const QListWidget* list, bool trimmed) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << (trimmed ? list->item(row)->text().trimmed() : list->item(row)->text());
     return items;
 }
 
