@@ -16,14 +16,6 @@
 
 namespace orvanel::testing {
 
-namespace {
-
-constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
-                                     WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
-                                     WindowId::Cycles,   WindowId::Subjects};
-
-}  // namespace
-
 WindowTest::WindowTest() {
     TestApplication();
     folder_ = CopyShippedData();
@@ -60,8 +52,8 @@ void WindowTest::EnterBothComputed(int entered) {
 }
 
 QWidget& WindowTest::ShowOnly(WindowId id) {
-    for (const WindowId other : kEveryWindow)
-        if (windows_->Exists(other)) windows_->Window(other).hide();
+    for (QWidget* other : QApplication::topLevelWidgets())
+        other->hide();
     State().CurrentSubject = 1;
     const WindowId from = id == WindowId::Vectors      ? WindowId::Chart
                           : id == WindowId::VectorsTwo ? WindowId::Synastry
@@ -86,16 +78,11 @@ void WindowTest::Use(QWidget& window, const char* control) {
 }
 
 ::testing::AssertionResult WindowTest::OnlyVisible(const QWidget& window) {
-    for (const WindowId id : kEveryWindow) {
-        if (!windows_->Exists(id)) continue;
-        const QWidget& other = windows_->Window(id);
-        if (other.isVisible() != (&other == &window))
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other->windowType() == Qt::Window && other->isVisible() != (other == &window))
             return ::testing::AssertionFailure()
-                   << other.objectName().toStdString() << (other.isVisible() ? " is shown" : " is hidden");
-    }
-    return window.isVisible()
-               ? ::testing::AssertionSuccess()
-               : ::testing::AssertionFailure() << window.objectName().toStdString() << " is hidden";
+                   << other->objectName().toStdString() << (other->isVisible() ? " is shown" : " is hidden");
+    return ::testing::AssertionSuccess();
 }
 
 surface::ScriptedDialogs::Question WindowTest::Told() const {

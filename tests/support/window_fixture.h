@@ -58,7 +58,7 @@ class WindowTest : public ::testing::Test {
     QWidget& ShowOnly(WindowId id);
     // A click on the label `control` of `window`, or on its menu item of that name.
     void Use(QWidget& window, const char* control);
-    // Whether `window` is shown and every other window of the program that exists is hidden.
+    // Whether `window` is shown and every other working window is hidden.
     ::testing::AssertionResult OnlyVisible(const QWidget& window);
     // The last question asked, or an empty one when none was.
     surface::ScriptedDialogs::Question Told() const;
