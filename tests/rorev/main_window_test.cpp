@@ -17,7 +17,7 @@ namespace {
 
 // Before the mouse comes: the template, no mode caption, no list. Beside Voluntad the zoom box shows
 // its grades in file order, in the box's own font.
-TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBox) {
+TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBoxAndTheZoomButtonsScaleIt) {
     EXPECT_EQ(OfKind(Plane(), PrimitiveKind::Circle).size(), 8u);
     EXPECT_FALSE(List1()->isVisible() || Find("Label1")->isVisible());
     MoveToPlane(1340, 360);
@@ -34,11 +34,9 @@ TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBox) {
     }
     EXPECT_EQ(names, QStringList({"Indecisión", "Hostilidad", "Violencia", "Voluntad", "Volubilidad",
                                   "Apocamiento", "Determinación"}));
-}
 
-// Past the limit a press is refused and draws nothing; zoomed out, a mouse point stands for a plane
-// point ZoomStep² further out.
-TEST_F(RorevWindowTest, ZoomButtonsStopAtTheViewsLimitsAndTheTooltipFollows) {
+    // The zoom buttons stop at the view's limits, where a press is refused and draws nothing, and the
+    // tooltip follows; zoomed out, a mouse point stands for a plane point ZoomStep² further out.
     const auto* zoom = Find<QLabel>("Label2");
     for (int i = 0; i < 3; ++i)
         Trigger("Command3");

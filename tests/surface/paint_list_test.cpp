@@ -38,7 +38,7 @@ QRect Ink(const QImage& image) {
 
 }  // namespace
 
-TEST(PaintList, LinesAndCirclesLandOnTheirPixelsAndUnwritableFilesAreTold) {
+TEST(PaintList, LinesCirclesAndTextsLandOnTheirPixelsAndUnwritableFilesAreTold) {
     DrawingSurface s = Picture();
     s.LineAbs({100, 200}, {900, 200});
     s.SetDrawWidth(3);
@@ -73,21 +73,20 @@ TEST(PaintList, LinesAndCirclesLandOnTheirPixelsAndUnwritableFilesAreTold) {
     EXPECT_FALSE(SaveSvg(s, "/nonexistent-folder/picture.svg", QSize(120, 120)));
     EXPECT_FALSE(SavePdf(s, "/nonexistent-folder/picture.pdf", QSize(120, 120)));
     EXPECT_TRUE(RenderImage(s, QSize(0, 0)).isNull());
-}
 
-TEST(PaintList, TextHangsFromItsCornerAndGrowsWithThePicture) {
-    DrawingSurface s = Picture();
-    s.SetDesignPixels(100, 100);
-    s.SetFont(Font{"Arial", 12, true, false});
-    s.SetCurrent({200, 300});
-    s.Print(U"H");
-    const QRect small = Ink(RenderImage(s, QSize(100, 100)));
+    // A text hangs from its corner and grows with the picture.
+    DrawingSurface t = Picture();
+    t.SetDesignPixels(100, 100);
+    t.SetFont(Font{"Arial", 12, true, false});
+    t.SetCurrent({200, 300});
+    t.Print(U"H");
+    const QRect small = Ink(RenderImage(t, QSize(100, 100)));
     ASSERT_FALSE(small.isEmpty());
     EXPECT_GE(small.left(), 20);
     EXPECT_LE(small.left(), 23);
     EXPECT_GE(small.top(), 30);
     EXPECT_LE(small.bottom(), 30 + 16);  // 12 points are 16 pixels at design size
-    const QRect large = Ink(RenderImage(s, QSize(200, 200)));
+    const QRect large = Ink(RenderImage(t, QSize(200, 200)));
     EXPECT_NEAR(large.height(), 2.0 * small.height(), 2.5);
     EXPECT_GE(large.top(), 60);
 }

@@ -21,7 +21,7 @@ void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
 
 }  // namespace
 
-TEST(PictureWidget, PressesAndMovesReportTheButtonAndTheUserPoint) {
+TEST(PictureWidget, ReportsTheButtonAndUserPointAndPaintsAtTheDevicePixels) {
     PictureWidget widget;
     widget.resize(400, 200);
     widget.Surface().SetScale(1000, 500, 8000, 2000);  // anisotropic, not at the origin
@@ -52,12 +52,9 @@ TEST(PictureWidget, PressesAndMovesReportTheButtonAndTheUserPoint) {
         sawHeld = sawHeld || (args[0].toInt() == 1 && args[1].toDouble() == 7000);
     EXPECT_TRUE(sawHeld);
     ExpectEvent(moves.last(), 0, 5000, 1000);
-}
 
-// On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows is
-// the list rendered at twice the size, not a picture of its own size enlarged.
-TEST(PictureWidget, PaintsAtTheDevicePixelsOfAHighDensityScreen) {
-    PictureWidget widget;
+    // On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows
+    // is the list rendered at twice the size, not a picture of its own size enlarged.
     widget.resize(120, 120);
     widget.Surface().SetDesignPixels(120, 120);
     widget.Surface().SetScale(0, 0, 1000, 1000);
