@@ -4,13 +4,10 @@
 #pragma once
 
 #include <QApplication>
-#include <QList>
 #include <QStringList>
 #include <filesystem>
 
-class QAction;
 class QListWidget;
-class QMainWindow;
 
 namespace orvanel::testing {
 
@@ -19,14 +16,7 @@ QApplication& TestApplication();
 // A fresh temporary folder holding the shipped data files.
 std::filesystem::path CopyShippedData();
 
-// The top-level menu items of a working window in their order, over both rows of its menu bar.
-QList<QAction*> MenuBarItems(QMainWindow& window);
-
 // The texts of a list's rows, their blanks aside when `trimmed`.
 QStringList Items(const QListWidget* list, bool trimmed = false);
-
-// Pixels by which the widest item of `list` (its blanks aside) overflows the room its rows give a
-// text: 0 when every item reads whole.
-int ItemOverflow(QListWidget& list);
 
 }  // namespace orvanel::testing
