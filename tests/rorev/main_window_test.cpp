@@ -20,7 +20,7 @@ namespace {
 TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBoxAndTheZoomButtonsScaleIt) {
     EXPECT_EQ(OfKind(Plane(), PrimitiveKind::Circle).size(), 8u);
     EXPECT_FALSE(List1()->isVisible() || Find("Label1")->isVisible());
-    MoveToPlane(1340, 360);
+    MouseAt(1340, 360);
     QStringList readouts;
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
         readouts << Find<QLineEdit>(name)->text();
@@ -47,7 +47,7 @@ TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBoxAndTheZoomBut
     for (int i = 0; i < 5; ++i)
         Trigger("Command2");
     EXPECT_EQ(zoom->toolTip(), "Zoom x 0,25");  // with the locale's decimal separator
-    MoveToPlane(1000, 0);
+    MouseAt(1000, 0);
     EXPECT_EQ(Find<QLineEdit>("Text1")->text(), " X = 1392");
 }
 
@@ -99,7 +99,7 @@ TEST_F(RorevWindowTest, AConceptFileChangedBetweenTwoMovesIsSeenAtTheNext) {
         else
             std::filesystem::last_write_time(
                 path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
-        MoveToPlane(1340, 360);
+        MouseAt(1340, 360);
         EXPECT_EQ(TextsIn(ZoomBox()), std::vector<std::u32string>{U" " + cp::Fixed(name, 30)});
     }
 }

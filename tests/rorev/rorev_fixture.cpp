@@ -63,13 +63,9 @@ std::string RorevWindowTest::Exported(QWidget* window) {
 }
 
 // The template's centre is the plane's origin, its y axis upward.
-void RorevWindowTest::MoveToPlane(double x, double y) const {
+void RorevWindowTest::MouseAt(double x, double y, Qt::MouseButton button) const {
     real_input::MovePointer(Picture1(), {5300 + x, 5300 - y});
-}
-
-void RorevWindowTest::ClickPlane(double x, double y, Qt::MouseButton button) const {
-    MoveToPlane(x, y);
-    real_input::ClickPicture(Picture1(), {5300 + x, 5300 - y}, button);
+    if (button != Qt::NoButton) real_input::ClickPicture(Picture1(), {5300 + x, 5300 - y}, button);
 }
 
 }  // namespace rorev_test

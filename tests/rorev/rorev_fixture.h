@@ -54,9 +54,9 @@ class RorevWindowTest : public ::testing::Test {
     // The file that Ctrl+S in `window` saves, as SVG.
     std::string Exported(QWidget* window);
 
-    // The mouse over the template at a plane point (zoom 1 assumed for the pixel), and clicks there.
-    void MoveToPlane(double x, double y) const;
-    void ClickPlane(double x, double y, Qt::MouseButton button = Qt::LeftButton) const;
+    // The mouse moved over the template to a plane point (zoom 1 assumed for the pixel), then clicked
+    // there with `button` unless it is NoButton.
+    void MouseAt(double x, double y, Qt::MouseButton button = Qt::NoButton) const;
 
     test_support::TempFolder folder;
     const std::string conceptFile = folder / "concptos.txt";  // a copy of the shipped file

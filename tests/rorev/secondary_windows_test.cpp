@@ -93,7 +93,7 @@ TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreatedAndAnUnreadableOneI
     Open(missing);
     Trigger("mnuDescr");
     EXPECT_EQ(List1()->count(), 0);
-    MoveToPlane(1340, 360);
+    MouseAt(1340, 360);
     EXPECT_TRUE(TextsIn(ZoomBox()).empty());
     Trigger("mnuConceptos");
     Trigger("Command4", &form1->Levels());

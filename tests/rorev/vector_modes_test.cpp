@@ -36,10 +36,10 @@ TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
         SCOPED_TRACE(c.mode);
         if (*c.mode != '\0') Trigger(c.mode);
         EXPECT_EQ(Find<QLabel>("Label1")->text(), c.caption);
-        ClickPlane(1000, 0);
-        ClickPlane(0, 1000);
+        MouseAt(1000, 0, Qt::LeftButton);
+        MouseAt(0, 1000, Qt::LeftButton);
         const auto revision = Plane().Revision();
-        ClickPlane(0, 0, Qt::RightButton);
+        MouseAt(0, 0, Qt::RightButton);
         const auto green = fromCentre(surface::RGB(0, 200, 0)), red = fromCentre(surface::RGB(200, 0, 0));
         if (!c.result) {
             EXPECT_EQ(Plane().Revision(), revision);
@@ -55,7 +55,7 @@ TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
 TEST_F(RorevWindowTest, ATwentyFirstVectorIsRefusedWithAMessage) {
     Trigger("mnuSumar");
     for (int i = 1; i <= 21; ++i)
-        ClickPlane(20.0 * i, 100);
+        MouseAt(20.0 * i, 100, Qt::LeftButton);
     const auto& workspace = form1->State().workspace;
     EXPECT_EQ(workspace.vectorList.count, 20);
     EXPECT_EQ(workspace.lastOperand.x, 400);  // the twentieth point is still the last operand
@@ -69,10 +69,10 @@ TEST_F(RorevWindowTest, ATwentyFirstVectorIsRefusedWithAMessage) {
 // third one takes the line through it and the sum of the first two.
 TEST_F(RorevWindowTest, LineModeListsTheConceptsOnTheLineThroughTwoPoints) {
     Trigger("mnuRecta");
-    ClickPlane(0, 500);
+    MouseAt(0, 500, Qt::LeftButton);
     EXPECT_FALSE(List1()->isVisible());
     EXPECT_EQ(OfKind(Plane(), PrimitiveKind::Circle).size(), 9u);
-    ClickPlane(1000, 500);
+    MouseAt(1000, 500, Qt::LeftButton);
     ASSERT_TRUE(List1()->isVisible());
     EXPECT_EQ(List1()->count(), 13);
     EXPECT_EQ(LinesIn(Plane(), surface::RGB(200, 200, 0)).size(), 1u);
