@@ -17,7 +17,7 @@ namespace {
 
 // In each mode two points, (1000, 0) and (0, 1000), then a right click: Sum and Remainder draw their
 // result and its two tensions from the centre only then; no mode and Line mode draw nothing on it.
-TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
+TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainderAndVector21IsRefused) {
     const struct {
         const char* mode;
         QString caption;
@@ -50,9 +50,8 @@ TEST_F(RorevWindowTest, ARightClickDrawsTheResultOnlyInSumAndRemainder) {
         EXPECT_NEAR(std::hypot(red[0].x, red[0].y),
                     form1->State().workspace.resultTable[cp::kTensionA].length, 0.01);
     }
-}
 
-TEST_F(RorevWindowTest, ATwentyFirstVectorIsRefusedWithAMessage) {
+    // Sum chosen again starts a new series, where a twenty-first vector is refused with a message.
     Trigger("mnuSumar");
     for (int i = 1; i <= 21; ++i)
         MouseAt(20.0 * i, 100, Qt::LeftButton);
