@@ -122,7 +122,7 @@ TEST(VectorSeries, ATwentyFirstVectorIsRefusedAndTheFirstTwentyKept) {
         EXPECT_FALSE(plane.Click(i, 100).refusal);
 }
 
-TEST(VectorSeries, OrvanelRoundsLengthsAndStoredVectorsToWholeNumbers) {
+TEST(VectorSeries, OrvanelRoundsToWholeNumbersAndRefusesAPointBeyondItsStores) {
     Plane rorev(Arithmetic::Rorev), orvanel(Arithmetic::Orvanel);
     for (Plane* p : {&rorev, &orvanel})
         p->Series(PlaneMode::Sum, {{1000.4, 0.4}, {0.6, 999.6}});
@@ -137,14 +137,9 @@ TEST(VectorSeries, OrvanelRoundsLengthsAndStoredVectorsToWholeNumbers) {
     }
     EXPECT_EQ(orvanel.workspace.vectorList.items[1], (surface::Point{1, 1000}));
     EXPECT_EQ(rorev.workspace.vectorList.items[1].x, 0.6);
-}
-
-TEST(VectorSeries, OrvanelRefusesAPointBeyondItsStoresAndKeepsTheSeries) {
-    Plane plane(Arithmetic::Orvanel);
-    plane.workspace.ChooseMode(PlaneMode::Sum, plane.target);
-    plane.Click(100, 100);
-    plane.workspace.currentPoint = {3e9, 0, 0, 3e9};
-    EXPECT_THROW(plane.workspace.AddPoint(plane.target), cp::OverflowFault);
-    EXPECT_EQ(plane.workspace.lastOperand.x, 100);
-    EXPECT_EQ(plane.workspace.vectorList.count, 1);
+    // A point beyond its stores is refused and the series kept.
+    orvanel.workspace.currentPoint = {3e9, 0, 0, 3e9};
+    EXPECT_THROW(orvanel.workspace.AddPoint(orvanel.target), cp::OverflowFault);
+    EXPECT_EQ(orvanel.workspace.lastOperand.x, static_cast<double>(0.6f));
+    EXPECT_EQ(orvanel.workspace.vectorList.count, 2);
 }
