@@ -59,9 +59,7 @@ TEST(ConceptsOnLine, FirstPointAtTheCentreCountsAsNoPoint) {
     LinePlane plane(planetest::ConceptTableOf({{U"Centro", 0, 0, 0, 0}}));
     plane.Click(0, 0);
     EXPECT_FALSE(plane.Click(1000, 1000).onLine);
-    EXPECT_TRUE(plane.Click(1000, 0).onLine);  // the third click uses P1 + P2 = (1000, 1000)
-    const auto line = cp::LineThrough({1000, 0}, {1000, 1000}, Arithmetic::Rorev);
-    EXPECT_EQ((surface::Point{line.dx, line.dy}), (surface::Point{0, 1000}));
+    EXPECT_TRUE(plane.Click(1000, 0).onLine);  // the third click draws the line
 }
 
 TEST(ConceptsOnLine, SteepLinesAreCutToThePicture) {

@@ -29,7 +29,7 @@ std::string Text(const cp::ResultRow& r) {
 
 }  // namespace
 
-TEST(VectorSeries, ResultantAndTensionsOfSumsAndRemainders) {
+TEST(VectorSeries, ResultantTensionsAndPictureOfSumsAndRemainders) {
     const struct {
         PlaneMode mode;
         std::initializer_list<surface::Point> points;
@@ -56,9 +56,8 @@ TEST(VectorSeries, ResultantAndTensionsOfSumsAndRemainders) {
     remainder.Series(PlaneMode::Remainder, {{1000, 0}, {0, 1000}});
     EXPECT_TRUE(remainder.workspace.ShowResult(remainder.target)) << "a second right click flips it";
     EXPECT_EQ(Text(remainder.Row(cp::kResultant)), Text({1000, 1000, 45, 1414.21}));
-}
 
-TEST(VectorSeries, PictureShowsTheGreenResultantTwoRedTensionsAndTheVectors) {
+    // The picture of the worked sum: the green resultant, two red tensions and the vectors.
     Plane plane;
     plane.Series(PlaneMode::Sum, {{1000, 0}, {0, 1000}});
     const auto green = planetest::LinesIn(plane.picture, kGreen);
