@@ -94,11 +94,9 @@ TEST(RefreshConceptFile, ReadsTheFileAgainOnlyWhenItChanged) {
     EXPECT_EQ(t.Read(1).name, Fixed(U"Guardado", 30));
     std::filesystem::remove(path);
     EXPECT_TRUE(t.Refresh());
-    EXPECT_EQ(t.Count(), 0);
-    EXPECT_EQ(t.Status(), Status::Unreadable);
+    EXPECT_EQ(std::pair(t.Count(), t.Status()), std::pair(0, Status::Unreadable));
     EXPECT_FALSE(t.Refresh());
     dir.Write("concptos.txt", Bytes(2));
     EXPECT_TRUE(t.Refresh());
-    EXPECT_EQ(t.Count(), 2);
-    EXPECT_EQ(t.Status(), Status::Opened);
+    EXPECT_EQ(std::pair(t.Count(), t.Status()), std::pair(2, Status::Opened));
 }
