@@ -38,8 +38,7 @@ TEST(CalcPictures, WriteTheWindowsPictureAndLeaveTheJsonAsItIs) {
         SCOPED_TRACE(c.command + " " + c.option);
         const command_run::Run pictured =
             CalcProgram(c.command + " " + c.option + " " + command_run::Quoted(folder / c.file));
-        EXPECT_EQ(pictured.status, 0);
-        EXPECT_EQ(pictured.err, "");
+        EXPECT_EQ(std::pair(pictured.status, pictured.err), std::pair(0, std::string()));
         EXPECT_EQ(pictured.out, CalcProgram(c.command).out);
         const std::string bytes = test_support::ReadBytes(folder / c.file);
         EXPECT_NE(bytes.find(c.holds), std::string::npos);
