@@ -130,10 +130,9 @@ TEST(VectorSeries, OrvanelRoundsToWholeNumbersAndRefusesAPointBeyondItsStores) {
     EXPECT_NEAR(orvanel.workspace.lastOperand.length, std::hypot(1.0, 1000.0), 1e-4);
     EXPECT_EQ(orvanel.Row(cp::kResultant).length,
               static_cast<double>(static_cast<float>(std::hypot(1001.0, 1000.0))));
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         for (double v : {orvanel.Row(i).x, orvanel.Row(i).y, orvanel.Row(i).angle, orvanel.Row(i).length})
             EXPECT_EQ(v, static_cast<double>(static_cast<float>(v)));
-    }
     EXPECT_EQ(orvanel.workspace.vectorList.items[1], (surface::Point{1, 1000}));
     EXPECT_EQ(rorev.workspace.vectorList.items[1].x, 0.6);
     // A point beyond its stores is refused and the series kept.
