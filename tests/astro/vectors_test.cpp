@@ -63,10 +63,8 @@ TEST(ChartVectors, TheWorkedTable) {
             << k;
     }
     // The resultant sums the rounded components.
-    EXPECT_EQ(worked.vectorX[14],
-              std::accumulate(worked.vectorX.begin() + 1, worked.vectorX.begin() + 14, 0));
-    EXPECT_EQ(worked.vectorY[14],
-              std::accumulate(worked.vectorY.begin() + 1, worked.vectorY.begin() + 14, 0));
+    for (const auto* v : {&worked.vectorX, &worked.vectorY})
+        EXPECT_EQ((*v)[14], std::accumulate(v->begin() + 1, v->begin() + 14, 0));
 }
 
 // The Sun's sign term alone is 1766 long up to the rounding of its components (SignFold 27 and 39);

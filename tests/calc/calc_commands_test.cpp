@@ -76,8 +76,7 @@ TEST(CalcCommands, EachPrintsTheComputingCodesResult) {
         const command_run::Run run = RunCalc(Words(c.line));
         batch += c.line + "\r\n";
         documents += run.out;
-        EXPECT_EQ(run.status, 0) << c.line << ": " << run.err;
-        EXPECT_EQ(run.err, "") << c.line;
+        EXPECT_EQ(std::pair(run.status, run.err), std::pair(0, std::string())) << c.line;
         EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one document on one line";
         EXPECT_TRUE(json::Read(run.out).value) << "not JSON: " << c.line;
         EXPECT_NE(run.out.find(c.member), std::string::npos) << c.line << "\n" << c.member << "\n" << run.out;
@@ -113,8 +112,7 @@ TEST(CalcUsage, BadLinesExitTwoWithOneLineAndNoOutput) {
     std::string batch, errors;
     for (const auto& line : lines) {
         const command_run::Run run = RunCalc(Words(line));
-        EXPECT_EQ(run.status, 2) << line;
-        EXPECT_EQ(run.out, "") << line;
+        EXPECT_EQ(std::pair(run.status, run.out), std::pair(2, std::string())) << line;
         ASSERT_FALSE(run.err.empty()) << line;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << line << ": " << run.err;
         if (line == "batch extra") continue;  // a batch refuses a batch line for a reason of its own
@@ -123,8 +121,7 @@ TEST(CalcUsage, BadLinesExitTwoWithOneLineAndNoOutput) {
     }
     // A failing line of a batch prints its message as a document, and the batch goes on.
     const command_run::Run run = RunCalc({"batch"}, batch + "structure\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, errors + RunCalc({"structure"}).out);
+    EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, errors + RunCalc({"structure"}).out));
 }
 
 // The data files stay loaded from one line to the next; a file changed in between is read again and

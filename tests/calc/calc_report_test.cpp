@@ -90,8 +90,7 @@ TEST_F(CalcReport, AFileThatCannotBeWrittenIsToldAndLeavesNothingUnderItsName) {
     if (geteuid() != 0) paths.push_back(folder / "cerrada" / "informe.pdf");
     for (const fs::path& pdf : paths) {
         const command_run::Run run = Report("report 2001 12 5 14 30", pdf.string());
-        EXPECT_EQ(run.status, 2) << pdf;
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(std::pair(run.status, run.out), std::pair(2, std::string())) << pdf;
         EXPECT_EQ(run.err, "cannot write the report to " + pdf.string() + "\n");
         EXPECT_FALSE(fs::is_regular_file(pdf));
     }

@@ -12,11 +12,8 @@ namespace calc_test {
 command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    command_run::Run run;
-    run.status = calc::RunCommandLine(words, in, out, err, core_builders::ShippedData());
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const int status = calc::RunCommandLine(words, in, out, err, core_builders::ShippedData());
+    return {status, out.str(), err.str()};
 }
 
 std::vector<std::string> Words(const std::string& line) {

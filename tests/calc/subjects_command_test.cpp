@@ -61,8 +61,7 @@ TEST_F(CalcSubjects, AStoredSubjectGivesTheDocumentOfItsMomentTyped) {
 TEST_F(CalcSubjects, ARegisterFaultIsADataErrorAndTheFileIsLeftAsItWas) {
     folder_.Write("sujetos.sqlite", "no es una base de datos");
     const command_run::Run run = Run(Words("subjects add Ana 2001 12 5 14 30"));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::pair(run.status, run.out), std::pair(2, std::string()));
     EXPECT_EQ(run.err, "El archivo " + register_ + " no es un registro de sujetos; se deja como está\n");
     EXPECT_EQ(test_support::ReadBytes(register_), "no es una base de datos");
 }

@@ -2,6 +2,7 @@
 // picture, and a window's plane (picture with the template's user scale, zoom, workspace, concepts).
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
 
 #include "conceptplane/plane_view.h"
@@ -14,6 +15,11 @@ namespace planetest {
 
 using core_builders::ConceptTableOf;
 using display_list::LinesIn;
+
+// Two points within `tolerance` of each other.
+inline void ExpectNear(surface::Point got, surface::Point want, double tolerance = 1e-6) {
+    EXPECT_LT(std::hypot(got.x - want.x, got.y - want.y), tolerance) << got.x << ", " << got.y;
+}
 
 inline surface::DrawingSurface TemplatePicture() {
     surface::DrawingSurface p(surface::kBlack, surface::RGB(255, 255, 192));

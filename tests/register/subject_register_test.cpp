@@ -64,16 +64,14 @@ TEST_F(RegisterFile, ChangesAndImportsKeepNamesUniqueWithoutRegardToCaseAndAccen
     r.Modify("álvaro", "Álvaro Núñez", "otra nota");
     EXPECT_EQ(r.Find("ALVARO NUÑEZ")->notes, "otra nota");
     r.Remove("O'BRIEN'); DROP TABLE SUBJECTS;--");
-    EXPECT_EQ(r.List().size(), 1u);
 
     // An import is all or nothing; the names held already are refused, or replaced.
     const std::vector<Subject> file = {Born("ÁLVARO NUÑEZ", "del archivo"), Born("Luis")};
     EXPECT_EQ(FaultOf([&] { r.Import(file, Existing::Refuse); }),
               "Ya existe un sujeto llamado «ÁLVARO NUÑEZ»");
-    EXPECT_EQ(r.List().size(), 1u) << "a refused import changes nothing";
+    EXPECT_EQ(r.List().size(), 1u) << "a refused import changes nothing (the removal above counted)";
     const ImportCounts counts = r.Import(file, Existing::Replace);
-    EXPECT_EQ(counts.added, 1u);
-    EXPECT_EQ(counts.replaced, 1u);
+    EXPECT_EQ((std::pair{counts.added, counts.replaced}), (std::pair<std::size_t, std::size_t>{1, 1}));
     EXPECT_EQ(r.Find("alvaro nuñez")->notes, "del archivo");
     EXPECT_EQ(r.List().size(), 2u);
 }
@@ -82,8 +80,6 @@ TEST_F(RegisterFile, TwoProgramsShareTheFileAndABusyWriteChangesNothing) {
     SubjectRegister a(path_, 100), b(path_, 100);
     a.Add(Born("Ana"));
     b.Add(Born("Luis"));
-    EXPECT_EQ(a.List().size(), 2u);
-
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -130,7 +126,6 @@ TEST_F(RegisterFile, AFileThatIsNoSoundRegisterOpensEmptyAndIsNeverWritten) {
 TEST_F(RegisterFile, AFolderThatCannotBeMadeIsToldAtTheFirstChange) {
     folder_.Write("datos", "a file where the folder should be");
     SubjectRegister r(path_);
-    EXPECT_TRUE(r.List().empty());
     EXPECT_EQ(FaultOf([&] { r.Add(Born("Ana")); }), CannotCreateMessage(path_));
     EXPECT_FALSE(SubjectRegister("").Readable()) << "no data folder: SQLite would make a temporary database";
 }
@@ -153,9 +148,8 @@ TEST_F(RegisterFile, AProcessKilledHalfWayThroughAnImportLeavesTheRegisterAsBefo
 
     SubjectRegister after(path_);
     EXPECT_EQ(after.Problem(), "");
-    EXPECT_EQ(after.List().size(), 1u);
     EXPECT_EQ(after.Import(many, Existing::Refuse).added, 10000u);
-    EXPECT_EQ(after.List().size(), 10001u);
+    EXPECT_EQ(after.List().size(), 10001u) << "Ana and the import: nothing of the killed one";
 }
 
 }  // namespace
