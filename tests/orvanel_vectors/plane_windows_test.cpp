@@ -44,11 +44,11 @@ TEST_F(PlaneWindows, ZoomButtonsUpToTheLimitThenALineListsTheConceptsOnIt) {
         State().GlyphsShown = false;
         auto* out = Find<QPushButton>(f, outName);
         for (int i = 0; i < 3; ++i)
-            real_input::ClickButton(out);
+            real_input::Click(out);
         const double limit = Plane().view.planeZoom;
         const std::uint64_t drawn = Picture(f)->Surface().Revision();
         State().CurrentSubject = 1;
-        real_input::ClickButton(out);
+        real_input::Click(out);
         EXPECT_EQ(Plane().view.planeZoom, limit);
         EXPECT_GT(Picture(f)->Surface().Revision(), drawn);
         EXPECT_EQ(State().CurrentSubject, subject);
@@ -56,7 +56,7 @@ TEST_F(PlaneWindows, ZoomButtonsUpToTheLimitThenALineListsTheConceptsOnIt) {
             EXPECT_TRUE(ShowsVectorsOf(f, kPlanes[n], Slot(static_cast<int>(n + 1))));
             EXPECT_EQ(TextsIn(Picture(f, kPlanes[n])->Surface()).size(), glyphs) << outName;
         }
-        real_input::ClickButton(Find<QPushButton>(f, inName));
+        real_input::Click(Find<QPushButton>(f, inName));
         EXPECT_LT(Plane().view.planeZoom, limit);
 
         Choose(f, "mnuRecta");

@@ -59,7 +59,7 @@ TEST_F(MainWindows, LabelsShowTheirCaptionsAndChangeColourUnderThePointer) {
         for (QWidget* picture : windows_->Window(id).findChildren<surface::PictureWidget*>())
             EXPECT_FALSE(
                 QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description).isEmpty());
-    ClickOn(Find<QLabel>(menu, "Label2"));
+    real_input::Click(Find<QLabel>(menu, "Label2"));
     EXPECT_EQ(ended_, 1);
 }
 
@@ -109,15 +109,15 @@ TEST_F(MainWindows, SinastriasFlipsTheSubjectAndNamesTheMissingOnes) {
     menu.show();
     const QString first = QString::fromUtf8("Comparación de sujetos: No hay escogido sujeto principal");
     State().CurrentSubject = 1;
-    ClickOn(Find<QLabel>(menu, "Label4"));
+    real_input::Click(Find<QLabel>(menu, "Label4"));
     EXPECT_EQ(
         Transcript(),
         QStringList({first, QString::fromUtf8("Comparación de sujetos: No hay escogido sujeto a comparar")}));
     EXPECT_EQ(State().CurrentSubject, 2);
     EXPECT_EQ(State().SynastryBase, 2);
     PushSubject(kSecondSubject);
-    ClickOn(Find<QLabel>(menu, "Label12"));  // "Datos de la fecha"
-    ClickOn(Find<QLabel>(menu, "Label4"));
+    real_input::Click(Find<QLabel>(menu, "Label12"));  // "Datos de la fecha"
+    real_input::Click(Find<QLabel>(menu, "Label4"));
     EXPECT_EQ(Told().text, QString::fromUtf8("No hay escogido sujeto principal"));
     EXPECT_EQ(State().CurrentSubject, 1);
 }
@@ -163,8 +163,7 @@ TEST_F(Navigation, AMissingSubjectIsToldAndTheWindowStays) {
         {3, Synastry, 7, "mnuVectoresdos", "Vectores de los dos" + noSlot}};
     for (const auto& [entered, id, current, control, told] : rows) {
         State() = Program();
-        if (entered & 2) EnterComputed(2, 1965, 7, 3, 9, 15);
-        if (entered & 1) EnterComputed(1, 2001, 12, 5, 14, 30);
+        EnterBothComputed(entered);
         QWidget& from = ShowOnly(id);
         State().CurrentSubject = current;
         const std::size_t asked = dialogs_.Asked().size();

@@ -93,7 +93,7 @@ TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
     PlaneSession& plane = f.Plane();
     auto* picture = Find<surface::PictureWidget>(f, "Picture1");
     for (int i = 0; i < 3; ++i)
-        real_input::ClickButton(Find<QPushButton>(f, "Command3"));
+        real_input::Click(Find<QPushButton>(f, "Command3"));
     for (int level = 0; level < 7; ++level) {
         SCOPED_TRACE(plane.view.planeZoom);
         Choose(f, "mnuSumar");
@@ -105,7 +105,7 @@ TEST_F(PlaneFaultsWindow, Form7CornersAtEveryZoom) {
                     std::hypot(5300.0, 5300.0) * plane.view.planeZoom + 0.5, 2.0);
         EXPECT_TRUE(Find<QLineEdit>(f, "Text1")->text().startsWith(QStringLiteral(" X = -")));
         EXPECT_TRUE(AllFinite(picture->Surface()));
-        real_input::ClickButton(Find<QPushButton>(f, "Command2"));  // one step out
+        real_input::Click(Find<QPushButton>(f, "Command2"));  // one step out
     }
     EXPECT_NEAR(plane.view.planeZoom, 51.96, 0.01);
 

@@ -17,10 +17,10 @@ namespace {
 
 // Before the mouse comes: the template, no mode caption, no list. Beside Voluntad the zoom box shows
 // its grades in file order, in the box's own font.
-TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBox) {
+TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBoxAndTheZoomButtonsScaleIt) {
     EXPECT_EQ(OfKind(Plane(), PrimitiveKind::Circle).size(), 8u);
     EXPECT_FALSE(List1()->isVisible() || Find("Label1")->isVisible());
-    MoveToPlane(1340, 360);
+    MouseAt(1340, 360);
     QStringList readouts;
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
         readouts << Find<QLineEdit>(name)->text();
@@ -34,11 +34,9 @@ TEST_F(RorevWindowTest, AMouseMoveSetsTheReadoutsAndFillsTheZoomBox) {
     }
     EXPECT_EQ(names, QStringList({"Indecisión", "Hostilidad", "Violencia", "Voluntad", "Volubilidad",
                                   "Apocamiento", "Determinación"}));
-}
 
-// Past the limit a press is refused and draws nothing; zoomed out, a mouse point stands for a plane
-// point ZoomStep² further out.
-TEST_F(RorevWindowTest, ZoomButtonsStopAtTheViewsLimitsAndTheTooltipFollows) {
+    // The zoom buttons stop at the view's limits, where a press is refused and draws nothing, and the
+    // tooltip follows; zoomed out, a mouse point stands for a plane point ZoomStep² further out.
     const auto* zoom = Find<QLabel>("Label2");
     for (int i = 0; i < 3; ++i)
         Trigger("Command3");
@@ -49,7 +47,7 @@ TEST_F(RorevWindowTest, ZoomButtonsStopAtTheViewsLimitsAndTheTooltipFollows) {
     for (int i = 0; i < 5; ++i)
         Trigger("Command2");
     EXPECT_EQ(zoom->toolTip(), "Zoom x 0,25");  // with the locale's decimal separator
-    MoveToPlane(1000, 0);
+    MouseAt(1000, 0);
     EXPECT_EQ(Find<QLineEdit>("Text1")->text(), " X = 1392");
 }
 
@@ -101,7 +99,7 @@ TEST_F(RorevWindowTest, AConceptFileChangedBetweenTwoMovesIsSeenAtTheNext) {
         else
             std::filesystem::last_write_time(
                 path, std::filesystem::last_write_time(path) + std::chrono::seconds(1));
-        MoveToPlane(1340, 360);
+        MouseAt(1340, 360);
         EXPECT_EQ(TextsIn(ZoomBox()), std::vector<std::u32string>{U" " + cp::Fixed(name, 30)});
     }
 }

@@ -16,23 +16,10 @@ namespace {
 // Form1's width at which the template is 530 pixels wide: 10600 / 530 = 20 picture units a pixel.
 constexpr int kTestWidth = 881;
 constexpr int kTemplatePixels = 530;
-constexpr double kUnitsPerPixel = 10600.0 / kTemplatePixels;
-
-QPoint PixelOf(double x, double y) {
-    return QPoint(static_cast<int>((5300 + x) / kUnitsPerPixel),
-                  static_cast<int>((5300 - y) / kUnitsPerPixel));
-}
 
 const std::string kShippedConcepts = core_builders::ShippedData("concptos.txt");
 
 }  // namespace
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items << list->item(row)->text().trimmed();
-    return items;
-}
 
 void RorevWindowTest::SetUp() {
     std::filesystem::copy_file(kShippedConcepts, conceptFile);
@@ -59,11 +46,11 @@ void RorevWindowTest::Trigger(const char* name, QWidget* window) const {
     if (auto* action = in->findChild<QAction*>(name))
         real_input::ClickMenuItem(action);
     else
-        real_input::ClickButton(Find<QAbstractButton>(name, in));
+        real_input::Click(Find<QAbstractButton>(name, in));
 }
 
 void RorevWindowTest::ChooseConcept(const QString& name) const {
-    real_input::ClickRow(List1(), static_cast<int>(Items(List1()).indexOf(name)));
+    real_input::ClickRow(List1(), static_cast<int>(Items(List1(), true).indexOf(name)));
 }
 
 std::string RorevWindowTest::Exported(QWidget* window) {
@@ -75,15 +62,10 @@ std::string RorevWindowTest::Exported(QWidget* window) {
     return ReadBytes(path);
 }
 
-// Qt drops a move to where the mouse already is, so it passes by a neighbouring pixel first.
-void RorevWindowTest::MoveToPlane(double x, double y) const {
-    QTest::mouseMove(Picture1(), PixelOf(x, y) + QPoint(1, 1));
-    QTest::mouseMove(Picture1(), PixelOf(x, y));
-}
-
-void RorevWindowTest::ClickPlane(double x, double y, Qt::MouseButton button) const {
-    MoveToPlane(x, y);
-    QTest::mouseClick(Picture1(), button, {}, PixelOf(x, y));
+// The template's centre is the plane's origin, its y axis upward.
+void RorevWindowTest::MouseAt(double x, double y, Qt::MouseButton button) const {
+    real_input::MovePointer(Picture1(), {5300 + x, 5300 - y});
+    if (button != Qt::NoButton) real_input::ClickPicture(Picture1(), {5300 + x, 5300 - y}, button);
 }
 
 }  // namespace rorev_test

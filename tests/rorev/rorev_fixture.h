@@ -16,6 +16,7 @@
 #include "surface/dialogs.h"
 #include "surface/picture_widget.h"
 #include "temp_folder.h"
+#include "window_test_support.h"
 
 namespace rorev_test {
 
@@ -25,8 +26,7 @@ using display_list::TextsIn;
 using surface::PrimitiveKind;
 using test_support::ReadBytes;
 
-// The texts of a list's rows, their blanks aside.
-QStringList Items(const QListWidget* list);
+using orvanel::testing::Items;
 
 class RorevWindowTest : public ::testing::Test {
   protected:
@@ -54,9 +54,9 @@ class RorevWindowTest : public ::testing::Test {
     // The file that Ctrl+S in `window` saves, as SVG.
     std::string Exported(QWidget* window);
 
-    // The mouse over the template at a plane point (zoom 1 assumed for the pixel), and clicks there.
-    void MoveToPlane(double x, double y) const;
-    void ClickPlane(double x, double y, Qt::MouseButton button = Qt::LeftButton) const;
+    // The mouse moved over the template to a plane point (zoom 1 assumed for the pixel), then clicked
+    // there with `button` unless it is NoButton.
+    void MouseAt(double x, double y, Qt::MouseButton button = Qt::NoButton) const;
 
     test_support::TempFolder folder;
     const std::string conceptFile = folder / "concptos.txt";  // a copy of the shipped file

@@ -62,7 +62,7 @@ TEST_F(RorevWindowTest, StructureViewListsEachLevelsArcAndRadius) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&structure));
         EXPECT_FALSE(form1->isVisible());
         EXPECT_TRUE(structure.List1()->isVisible() && structure.Picture1()->isVisible());
-        EXPECT_EQ(Items(structure.List1()), expected);
+        EXPECT_EQ(Items(structure.List1(), true), expected);
         EXPECT_EQ(OfKind(structure.Picture1()->Surface(), PrimitiveKind::Text).size(), 6u);
         Trigger("mnuVolver", &structure);
         EXPECT_TRUE(form1->isVisible() && !structure.isVisible());
@@ -93,7 +93,7 @@ TEST_F(RorevWindowTest, TheConceptFileIsNeverWrittenOrCreatedAndAnUnreadableOneI
     Open(missing);
     Trigger("mnuDescr");
     EXPECT_EQ(List1()->count(), 0);
-    MoveToPlane(1340, 360);
+    MouseAt(1340, 360);
     EXPECT_TRUE(TextsIn(ZoomBox()).empty());
     Trigger("mnuConceptos");
     Trigger("Command4", &form1->Levels());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -52,8 +51,8 @@ void ClickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-void ClickButton(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
+void Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
 }
 
 surface::Point ClickPicture(surface::PictureWidget* picture, surface::Point at, Qt::MouseButton button) {

@@ -6,7 +6,6 @@
 
 #include "surface/drawing_surface.h"
 
-class QAbstractButton;
 class QAction;
 class QListWidget;
 class QString;
@@ -22,7 +21,8 @@ namespace real_input {
 void ClickMenuItem(QAction* item);
 // A click on a list's row, scrolled into view first.
 void ClickRow(QListWidget* list, int row);
-void ClickButton(QAbstractButton* button);
+// A click on the middle of a button, label or other control.
+void Click(QWidget* control);
 // A click, or the pointer moved with no button held, at the pixel of `picture` nearest the point `at`
 // of its user scale. Both give the point of the user scale that the picture reports for that pixel.
 surface::Point ClickPicture(surface::PictureWidget* picture, surface::Point at,

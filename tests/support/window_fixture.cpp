@@ -16,14 +16,6 @@
 
 namespace orvanel::testing {
 
-namespace {
-
-constexpr WindowId kEveryWindow[] = {WindowId::Splash,   WindowId::MainMenu, WindowId::Chart,
-                                     WindowId::Synastry, WindowId::Vectors,  WindowId::VectorsTwo,
-                                     WindowId::Cycles,   WindowId::Subjects};
-
-}  // namespace
-
 WindowTest::WindowTest() {
     TestApplication();
     folder_ = CopyShippedData();
@@ -54,19 +46,14 @@ void WindowTest::EnterBothSubjects() {
     EnterSubject(kSecondSubject);
 }
 
-void WindowTest::EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
-                               std::int16_t hour, std::int16_t minute) {
-    core_builders::EnterComputed(State(), session_->ephemeris, slot, {year, month, day, hour, minute});
-}
-
-void WindowTest::EnterBothComputed() {
-    EnterComputed(2, 1965, 7, 3, 9, 15);
-    EnterComputed(1, 2001, 12, 5, 14, 30);
+void WindowTest::EnterBothComputed(int entered) {
+    if (entered & 2) core_builders::EnterComputed(State(), session_->ephemeris, 2, {1965, 7, 3, 9, 15});
+    if (entered & 1) core_builders::EnterComputed(State(), session_->ephemeris, 1, {2001, 12, 5, 14, 30});
 }
 
 QWidget& WindowTest::ShowOnly(WindowId id) {
-    for (const WindowId other : kEveryWindow)
-        if (windows_->Exists(other)) windows_->Window(other).hide();
+    for (QWidget* other : QApplication::topLevelWidgets())
+        other->hide();
     State().CurrentSubject = 1;
     const WindowId from = id == WindowId::Vectors      ? WindowId::Chart
                           : id == WindowId::VectorsTwo ? WindowId::Synastry
@@ -87,20 +74,15 @@ void WindowTest::Use(QWidget& window, const char* control) {
     if (window.findChild<QAction*>(QString::fromLatin1(control)) != nullptr) return Choose(window, control);
     QLabel* label = Find<QLabel>(window, control);
     ASSERT_NE(label, nullptr) << control;
-    ClickOn(label);
+    real_input::Click(label);
 }
 
 ::testing::AssertionResult WindowTest::OnlyVisible(const QWidget& window) {
-    for (const WindowId id : kEveryWindow) {
-        if (!windows_->Exists(id)) continue;
-        const QWidget& other = windows_->Window(id);
-        if (other.isVisible() != (&other == &window))
+    for (const QWidget* other : QApplication::topLevelWidgets())
+        if (other->windowType() == Qt::Window && other->isVisible() != (other == &window))
             return ::testing::AssertionFailure()
-                   << other.objectName().toStdString() << (other.isVisible() ? " is shown" : " is hidden");
-    }
-    return window.isVisible()
-               ? ::testing::AssertionSuccess()
-               : ::testing::AssertionFailure() << window.objectName().toStdString() << " is hidden";
+                   << other->objectName().toStdString() << (other->isVisible() ? " is shown" : " is hidden");
+    return ::testing::AssertionSuccess();
 }
 
 surface::ScriptedDialogs::Question WindowTest::Told() const {
@@ -132,17 +114,6 @@ void WindowTest::MoveOver(QWidget* widget) {
     const QPointF centre = QRectF(widget->rect()).center();
     QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton, {}, {});
     QApplication::sendEvent(widget, &move);
-}
-
-void WindowTest::ClickOn(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
 }
 
 QStringList ToQtList(const std::vector<cp::Text>& texts) {

@@ -20,6 +20,7 @@
 #include "surface/dialogs.h"
 #include "surface/drawing_surface.h"
 #include "surface/picture_widget.h"
+#include "window_test_support.h"
 
 class QListWidget;
 
@@ -48,18 +49,16 @@ class WindowTest : public ::testing::Test {
     void EnterSubject(const Typed& typed);
     // Subject 1 on 5 December 2001 at 14:30, subject 2 on 3 July 1965 at 09:15.
     void EnterBothSubjects();
-    // A confirmed date entry of subject `slot` through the computing functions, asking nothing.
-    void EnterComputed(std::int16_t slot, std::int16_t year, std::int16_t month, std::int16_t day,
-                       std::int16_t hour, std::int16_t minute);
-    // The two subjects of EnterBothSubjects, computed: subject 2 first, so that subject 1 is current.
-    void EnterBothComputed();
+    // The subjects `entered` (1, 2 or 3 for both) of EnterBothSubjects, through the computing functions,
+    // asking nothing: subject 2 first, so that subject 1 is current.
+    void EnterBothComputed(int entered = 3);
 
     // Every window hidden, then `id` shown the way the program shows it, on subject 1 (the chart's,
     // the synastry's and the cycles' checks need their subjects entered).
     QWidget& ShowOnly(WindowId id);
     // A click on the label `control` of `window`, or on its menu item of that name.
     void Use(QWidget& window, const char* control);
-    // Whether `window` is shown and every other window of the program that exists is hidden.
+    // Whether `window` is shown and every other working window is hidden.
     ::testing::AssertionResult OnlyVisible(const QWidget& window);
     // The last question asked, or an empty one when none was.
     surface::ScriptedDialogs::Question Told() const;
@@ -79,7 +78,6 @@ class WindowTest : public ::testing::Test {
     QString ExportedSvg(QWidget& window);
     // The pointer moved over `widget` with no button held.
     static void MoveOver(QWidget* widget);
-    static void ClickOn(QWidget* widget);
 
     surface::ScriptedDialogs dialogs_;
     std::filesystem::path folder_;
@@ -91,7 +89,6 @@ class WindowTest : public ::testing::Test {
 inline const Typed kFirstSubject{"1", "2001", "12", "05", "14", "30"};
 inline const Typed kSecondSubject{"2", "1965", "07", "03", "09", "15"};
 
-QStringList Items(const QListWidget* list);
 QStringList ToQtList(const std::vector<cp::Text>& texts);
 // A caption with its CR LF line ends as a label shows it.
 QString Caption(const cp::Text& text);

@@ -4,25 +4,19 @@
 #pragma once
 
 #include <QApplication>
-#include <QList>
+#include <QStringList>
 #include <filesystem>
 
-class QAction;
 class QListWidget;
-class QMainWindow;
 
 namespace orvanel::testing {
 
 QApplication& TestApplication();
 
-// A fresh temporary folder holding the shipped data files, less `missing` when given.
-std::filesystem::path CopyShippedData(const char* missing = nullptr);
+// A fresh temporary folder holding the shipped data files.
+std::filesystem::path CopyShippedData();
 
-// The top-level menu items of a working window in their order, over both rows of its menu bar.
-QList<QAction*> MenuBarItems(QMainWindow& window);
-
-// Pixels by which the widest item of `list` (its blanks aside) overflows the room its rows give a
-// text: 0 when every item reads whole.
-int ItemOverflow(QListWidget& list);
+// The texts of a list's rows, their blanks aside when `trimmed`.
+QStringList Items(const QListWidget* list, bool trimmed = false);
 
 }  // namespace orvanel::testing

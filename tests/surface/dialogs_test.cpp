@@ -33,10 +33,9 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryQuestion) {
         EXPECT_EQ(asked[2].buttons, Buttons::YesNo);
     }
     EXPECT_EQ(&UseDialogs(), before);
-}
 
-// Nothing scripted, a text where an answer is due, an answer of other buttons, an answer to a prompt.
-TEST(ScriptedDialogs, AQuestionWithoutAFittingAnswerIsCancelledAndFlagged) {
+    // A question without a fitting answer is cancelled and flagged: nothing scripted, a text where an
+    // answer is due, an answer of other buttons, an answer to a prompt.
     for (int scripted : {0, 1, 2, 3}) {
         ScriptedDialogs dialogs;
         if (scripted == 1) dialogs.PushText("5");

@@ -12,18 +12,6 @@ using surface::PictureWidget;
 
 namespace {
 
-struct Shown {
-    Shown() {
-        widget.resize(400, 200);
-        widget.Surface().SetScale(1000, 500, 8000, 2000);  // anisotropic, not at the origin
-        widget.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    }
-    PictureWidget widget;
-    QSignalSpy downs{&widget, &PictureWidget::mouseDown};
-    QSignalSpy moves{&widget, &PictureWidget::mouseMove};
-};
-
 void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
     ASSERT_EQ(args.size(), 3);
     EXPECT_EQ(args[0].toInt(), button);
@@ -33,37 +21,40 @@ void ExpectEvent(const QList<QVariant>& args, int button, double x, double y) {
 
 }  // namespace
 
-TEST(PictureWidget, PressesAndMovesReportTheButtonAndTheUserPoint) {
-    Shown s;
-    QTest::mouseClick(&s.widget, Qt::LeftButton, {}, QPoint(100, 50));
-    QTest::mouseClick(&s.widget, Qt::RightButton, {}, QPoint(4, 2));
-    QTest::mouseClick(&s.widget, Qt::MiddleButton, {}, QPoint(10, 10));               // not reported
-    QTest::mouseDClick(s.widget.windowHandle(), Qt::LeftButton, {}, QPoint(40, 20));  // one press
-    ASSERT_EQ(s.downs.size(), 3);
-    ExpectEvent(s.downs[0], 1, 3000, 1000);
-    ExpectEvent(s.downs[1], 2, 1080, 520);
+TEST(PictureWidget, ReportsTheButtonAndUserPointAndPaintsAtTheDevicePixels) {
+    PictureWidget widget;
+    widget.resize(400, 200);
+    widget.Surface().SetScale(1000, 500, 8000, 2000);  // anisotropic, not at the origin
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QSignalSpy downs{&widget, &PictureWidget::mouseDown};
+    QSignalSpy moves{&widget, &PictureWidget::mouseMove};
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 50));
+    QTest::mouseClick(&widget, Qt::RightButton, {}, QPoint(4, 2));
+    QTest::mouseClick(&widget, Qt::MiddleButton, {}, QPoint(10, 10));               // not reported
+    QTest::mouseDClick(widget.windowHandle(), Qt::LeftButton, {}, QPoint(40, 20));  // one press
+    ASSERT_EQ(downs.size(), 3);
+    ExpectEvent(downs[0], 1, 3000, 1000);
+    ExpectEvent(downs[1], 2, 1080, 520);
 
     // Moves report the buttons held, and follow a resize.
-    s.moves.clear();
-    QTest::mouseMove(&s.widget, QPoint(200, 100));
-    QTest::mousePress(&s.widget, Qt::LeftButton, {}, QPoint(200, 100));
-    QTest::mouseMove(&s.widget, QPoint(300, 150));
-    QTest::mouseRelease(&s.widget, Qt::LeftButton, {}, QPoint(300, 150));
-    s.widget.resize(200, 100);
-    QTest::mouseMove(&s.widget, QPoint(100, 25));
-    ASSERT_GE(s.moves.size(), 3);
-    ExpectEvent(s.moves.first(), 0, 5000, 1500);
+    moves.clear();
+    QTest::mouseMove(&widget, QPoint(200, 100));
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseMove(&widget, QPoint(300, 150));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(300, 150));
+    widget.resize(200, 100);
+    QTest::mouseMove(&widget, QPoint(100, 25));
+    ASSERT_GE(moves.size(), 3);
+    ExpectEvent(moves.first(), 0, 5000, 1500);
     bool sawHeld = false;
-    for (const auto& args : s.moves)
+    for (const auto& args : moves)
         sawHeld = sawHeld || (args[0].toInt() == 1 && args[1].toDouble() == 7000);
     EXPECT_TRUE(sawHeld);
-    ExpectEvent(s.moves.last(), 0, 5000, 1000);
-}
+    ExpectEvent(moves.last(), 0, 5000, 1000);
 
-// On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows is
-// the list rendered at twice the size, not a picture of its own size enlarged.
-TEST(PictureWidget, PaintsAtTheDevicePixelsOfAHighDensityScreen) {
-    PictureWidget widget;
+    // On a screen of pixel ratio 2 the widget paints the display list at device pixels: what it shows
+    // is the list rendered at twice the size, not a picture of its own size enlarged.
     widget.resize(120, 120);
     widget.Surface().SetDesignPixels(120, 120);
     widget.Surface().SetScale(0, 0, 1000, 1000);

@@ -38,8 +38,8 @@ QStringList Press(QWidget* dialog, const QString& press) {
 
 }  // namespace
 
-// Typing replaces the default text, which comes selected.
-TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
+// Typing replaces the prompt's default text, which comes selected.
+TEST(QtDialogs, AnswerWithWhatIsTypedOrPressedAndTellACancel) {
     QtDialogs dialogs;
     for (const QString press : {"Aceptar", "Cancelar"}) {
         QString title;
@@ -53,9 +53,8 @@ TEST(QtDialogs, PromptSelectsTheDefaultAndCancelGivesEmpty) {
         EXPECT_EQ(title, "Fecha del sujeto");
         EXPECT_EQ(buttons, QStringList({"Aceptar", "Cancelar"}));
     }
-}
 
-TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
+    // Message boxes answer with the button pressed.
     const struct {
         Buttons buttons;
         QString press;
@@ -64,17 +63,14 @@ TEST(QtDialogs, MessageBoxesAnswerWithTheButtonPressed) {
     } cases[] = {{Buttons::YesNo, "No", Answer::No, {"No", "Sí"}},
                  {Buttons::YesNo, "Sí", Answer::Yes, {"No", "Sí"}},
                  {Buttons::Ok, "Aceptar", Answer::Ok, {"Aceptar"}}};
-    QtDialogs dialogs;
     for (const auto& c : cases) {
         QStringList shown;
         WhenShown([&](QWidget* dialog) { shown = Press(dialog, c.press); });
         EXPECT_EQ(dialogs.Message("¿Borrar?", "Vectores", c.buttons), c.answer) << c.press.toStdString();
         EXPECT_EQ(shown, c.shown);
     }
-}
 
-TEST(QtDialogs, EditTextKeepsTheTextUnselectedAndTellsCancelFromEmptied) {
-    QtDialogs dialogs;
+    // The text edit keeps the text unselected and tells a cancel from an emptied text.
     QString selected = "?";
     WhenShown([&](QWidget* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>();
