@@ -1,7 +1,9 @@
 // The report's own texts and colours: aspects in Spanish sentences, the positions table's motion mark
-// and signs, the birth moment and the day the report was made, the wheel's colours on paper.
+// and signs, the birth moment and the day the report was made, the wheel's colours on paper, and a
+// couple's report whatever the synastry window last showed.
 #include <gtest/gtest.h>
 
+#include "core_builders.h"
 #include "orvanel/report/chart_tables.h"
 #include "orvanel/report/consultation_report.h"
 #include "orvanel/report/report_pictures.h"
@@ -64,6 +66,33 @@ TEST(ReportTexts, LightScreenColoursTurnDarkOnPaper) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(PaperColour(c.screen), c.paper);
+}
+
+// The texts of a document's tables and paragraphs, in order.
+std::vector<cp::Text> TextsOf(const Document& doc) {
+    std::vector<cp::Text> texts;
+    for (const Block& block : doc.blocks) {
+        if (const auto* p = std::get_if<Paragraph>(&block)) texts.push_back(p->text);
+        for (const Table& t : std::holds_alternative<TableRow>(block) ? std::get<TableRow>(block).tables
+                                                                      : std::vector<Table>{})
+            for (const auto& row : t.rows)
+                for (const Cell& cell : row)
+                    texts.push_back(cell.text);
+    }
+    return texts;
+}
+
+// The cross aspects name the first subject's points first, even after the window swapped its rings.
+TEST(ReportTexts, ACouplesReportIgnoresWhichRingTheSynastryWindowShowsInside) {
+    orvanel::EphemerisFiles files(core_builders::ShippedData());
+    Program program;
+    core_builders::EnterComputed(program, files, 1, {2001, 12, 5, 14, 30});
+    core_builders::EnterComputed(program, files, 2, {1965, 7, 3, 9, 15});
+    const auto texts = [&](std::int16_t base) {
+        program.SynastryBase = base;
+        return TextsOf(SynastryReport(program, U"Ana", U"Luis", cp::ConceptTable(), UtcDay(0)));
+    };
+    EXPECT_EQ(texts(2), texts(1));
 }
 
 }  // namespace
