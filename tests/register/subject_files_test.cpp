@@ -38,6 +38,7 @@ TEST(SubjectFiles, ABadFileNamesItsFirstBadLineAndWhy) {
         {true, header + ana + ",1965,07,03,09.15\r\n", 3, "falta el nombre"},
         {true, header + ana + "ÁNA,1965,07,03,09.15\r\n", 3, "«ÁNA» ya está en la línea 2"},
         {true, header + std::string(81, 'x') + ",2001,12,05,14.30\r\n", 2, "más de 80 caracteres"},
+        {true, header + "An\ta,2001,12,05,14.30\r\n", 2, "caracteres de control"},
         {true, header + "Ana,1e99,12,05,14.30\r\n", 2, "la fecha o la hora no es válida"},
         {true, header + "Ana\xFF,2001,12,05,14.30\r\n", 2, "UTF-8"},
         {true, header + "An\"a,2001,12,05,14.30\r\n", 2, "comillas dentro de un campo"},
