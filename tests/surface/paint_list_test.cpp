@@ -87,6 +87,8 @@ TEST(PaintList, LinesCirclesAndTextsLandOnTheirPixelsAndUnwritableFilesAreTold) 
     const QRect large = Ink(RenderImage(t, QSize(200, 200)));
     EXPECT_NEAR(large.height(), 2.0 * small.height(), 2.5);
     EXPECT_GE(large.top(), 60);
+    // Stretched one way only, it keeps the smaller of the two scales.
+    EXPECT_EQ(Ink(RenderImage(t, QSize(100, 200))).height(), small.height());
 }
 
 // Texts are laid out once and kept; painted again, or by a painter moved by whole pixels, they give
