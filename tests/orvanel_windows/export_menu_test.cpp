@@ -12,6 +12,7 @@
 
 #include "orvanel/display/form3_chart.h"
 #include "orvanel/display/form4_synastry.h"
+#include "orvanel/report/text_measure.h"
 #include "pdf_reading.h"
 #include "temp_folder.h"
 #include "window_fixture.h"
@@ -129,6 +130,18 @@ TEST_F(ReportWindow, TheChartWindowWritesItsSubjectUnderTheTypedNameAndTellsWhat
     const std::string text = pdf_reading::Text(Path("carta.pdf").toStdString());
     EXPECT_NE(text.find("Ana María"), std::string::npos);
     EXPECT_NE(text.find("Nacimiento: 05 / 12 / 2001 a las 14h.30m."), std::string::npos);
+}
+
+// A report's paragraph broken into lines keeps every word once, in order.
+TEST(ReportLines, BreakAtBlanksAndKeepEveryWord) {
+    TestApplication();
+    const report::TextMeasure measure;
+    const QFont font(QStringLiteral("DejaVu Sans"), 10);
+    const QString text = QStringLiteral("El Sol en conjunción con Mercurio y la Luna en trígono con Venus");
+    const QStringList lines =
+        measure.Lines(font, text, measure.Width(font, QStringLiteral("El Sol en conjunción")));
+    EXPECT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.join(QLatin1Char(' ')), text);
 }
 
 }  // namespace
