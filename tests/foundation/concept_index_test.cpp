@@ -51,6 +51,7 @@ TEST(ConceptIndex, GivesEveryRecordInsideARectangleOrWithinReachOfADirection) {
             table.Grid().Candidates(x0, x1, y0, y1, &candidates);
             const double a = q < std::size(edges) ? edges[q] : angle(random);
             const auto near = table.Directions().Near(a, 8);
+            ASSERT_TRUE(near) << "0..360, both ends included, are directions: " << a;
             for (const auto& stretch : *near)
                 for (const DirectionEntry& e : stretch)
                     candidates.push_back(-e.record);
