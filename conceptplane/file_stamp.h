@@ -4,6 +4,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace cp {
 
@@ -16,5 +19,21 @@ struct FileStamp {
 
 // The stamp of the regular file at `path`; nothing when there is none (missing, a folder, a device).
 std::optional<FileStamp> StampOf(const char* path);
+
+// While one lives, StampOf answers each path on its thread with the stamp first found for it, without
+// looking at the file again. orvanel-calc's batch holds one over the lines that came in one read of
+// its input: a file changed before those lines were written had changed before they were read. One at
+// a time on a thread.
+class StampHold {
+  public:
+    StampHold();
+    ~StampHold();
+    StampHold(const StampHold&) = delete;
+    StampHold& operator=(const StampHold&) = delete;
+
+  private:
+    friend std::optional<FileStamp> StampOf(const char* path);
+    std::vector<std::pair<std::string, std::optional<FileStamp>>> seen_;
+};
 
 }  // namespace cp

@@ -1,3 +1,4 @@
+// UTF-8 and UTF-32 texts, and the fixed-length fields of both programs.
 #include "text.h"
 
 #include <string>
@@ -5,8 +6,6 @@
 namespace cp {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
 
 // Length of the UTF-8 sequence led by `lead`, 0 for a byte that cannot lead one.
 int SequenceLength(unsigned char lead) {
@@ -62,25 +61,8 @@ void AppendUtf8(std::string& out, const Text& text) {
     const std::size_t start = out.size();
     out.resize(start + 4 * text.size());
     char* p = out.data() + start;
-    const auto put = [&p](unsigned v) { *p++ = static_cast<char>(v); };
-    for (char32_t c : text) {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-        if (c < 0x80) {
-            put(c);
-        } else if (c < 0x800) {
-            put(0xC0 | (c >> 6));
-            put(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            put(0xE0 | (c >> 12));
-            put(0x80 | ((c >> 6) & 0x3F));
-            put(0x80 | (c & 0x3F));
-        } else {
-            put(0xF0 | (c >> 18));
-            put(0x80 | ((c >> 12) & 0x3F));
-            put(0x80 | ((c >> 6) & 0x3F));
-            put(0x80 | (c & 0x3F));
-        }
-    }
+    for (const char32_t c : text)
+        p = PutUtf8(p, c);
     out.resize(static_cast<std::size_t>(p - out.data()));
 }
 

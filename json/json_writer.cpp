@@ -16,74 +16,95 @@ std::string FormatReal(double value, int digits) {
     return buffer;
 }
 
-// The escape of a byte that JSON does not take as it is.
-void AppendEscape(std::string& out, unsigned char byte) {
-    switch (byte) {
+// Whether JSON takes an ASCII character as it is inside a text.
+constexpr bool Plain(char32_t c) {
+    return c >= 0x20 && c != '"' && c != '\\' && c != 0x7F;
+}
+
+// Writes the escape of an ASCII character that is not Plain at `p` (at most six bytes); the end.
+char* PutEscape(char* p, char32_t c) {
+    const char* shortForm = nullptr;
+    switch (c) {
         case '"':
-            out += "\\\"";
+            shortForm = "\\\"";
             break;
         case '\\':
-            out += "\\\\";
+            shortForm = "\\\\";
             break;
         case '\n':
-            out += "\\n";
+            shortForm = "\\n";
             break;
         case '\r':
-            out += "\\r";
+            shortForm = "\\r";
             break;
         case '\t':
-            out += "\\t";
+            shortForm = "\\t";
             break;
         case '\b':
-            out += "\\b";
+            shortForm = "\\b";
             break;
         case '\f':
-            out += "\\f";
+            shortForm = "\\f";
             break;
         default: {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
+            constexpr char kHex[] = "0123456789abcdef";
+            for (const char d : {'\\', 'u', '0', '0', kHex[(c >> 4) & 0xF], kHex[c & 0xF]})
+                *p++ = d;
+            return p;
         }
     }
+    *p++ = shortForm[0];
+    *p++ = shortForm[1];
+    return p;
 }
 
-// Appends the quoted form of well-formed UTF-8, copying the runs between escapes whole.
-void AppendQuoted(std::string& out, std::string_view utf8) {
-    out += '"';
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\' && byte != 0x7F) continue;
-        out.append(utf8, run, i - run);
-        AppendEscape(out, byte);
-        run = i + 1;
+// Appends the quoted form of `count` characters read by `next`, written in place: room for the
+// longest form first (six bytes for an escape, four for a character), then cut to what was written.
+template <class Next>
+void AppendQuoted(std::string& out, std::size_t count, Next next) {
+    const std::size_t start = out.size();
+    out.resize(start + 6 * count + 2);
+    char* p = out.data() + start;
+    *p++ = '"';
+    for (std::size_t i = 0; i < count; ++i) {
+        const char32_t c = next(i);
+        if (c >= 0x80) {
+            p = cp::PutUtf8(p, c);
+        } else if (Plain(c)) {
+            *p++ = static_cast<char>(c);
+        } else {
+            p = PutEscape(p, c);
+        }
     }
-    out.append(utf8, run);
-    out += '"';
+    *p++ = '"';
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
-// Bytes that are not UTF-8 (a command line can hold any) become U+FFFD, one each.
-std::string_view WellFormed(std::string_view text, std::string& scratch) {
+// A text quoted in one pass, encoded on the way.
+void AppendQuoted(std::string& out, const cp::Text& text) {
+    AppendQuoted(out, text.size(), [&text](std::size_t i) { return text[i]; });
+}
+
+// Any bytes quoted: those that are not UTF-8 (a command line can hold any) become U+FFFD, one each.
+void AppendQuoted(std::string& out, std::string_view bytes) {
     const bool ascii =
-        std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return text;
-    scratch = cp::ToUtf8(cp::FromUtf8(text));
-    return scratch;
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) return AppendQuoted(out, cp::FromUtf8(bytes));
+    AppendQuoted(out, bytes.size(), [bytes](std::size_t i) { return static_cast<char32_t>(bytes[i]); });
 }
 
 }  // namespace
 
 std::string QuoteJson(std::string_view text) {
-    std::string scratch, out;
-    AppendQuoted(out, WellFormed(text, scratch));
+    std::string out;
+    AppendQuoted(out, text);
     return out;
 }
 
 std::string ErrorDocument(std::string_view message) {
     JsonWriter json;
     json.BeginObject().Key("error").String(message).EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 void JsonWriter::BeforeValue() {
@@ -128,7 +149,7 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
     BeforeValue();
-    AppendQuoted(out_, WellFormed(name, scratch_));
+    AppendQuoted(out_, name);
     out_ += ": ";
     afterKey_ = true;
     return *this;
@@ -136,15 +157,13 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
 
 JsonWriter& JsonWriter::String(std::string_view utf8) {
     BeforeValue();
-    AppendQuoted(out_, WellFormed(utf8, scratch_));
+    AppendQuoted(out_, utf8);
     return *this;
 }
 
 JsonWriter& JsonWriter::String(const cp::Text& text) {
     BeforeValue();
-    scratch_.clear();
-    cp::AppendUtf8(scratch_, text);
-    AppendQuoted(out_, scratch_);
+    AppendQuoted(out_, text);
     return *this;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "conceptplane/text.h"
@@ -39,15 +40,16 @@ class JsonWriter {
 
     // The document written so far.
     const std::string& Str() const { return out_; }
+    // The document, taken out of a writer that is done.
+    std::string Take() && { return std::move(out_); }
 
   private:
     void BeforeValue();
     void Raw(std::string_view text);
 
     std::string out_;
-    std::string scratch_;  // a text on its way into out_
     // One entry per open container: whether a value has been written in it yet.
-    std::vector<bool> hasValue_;
+    std::vector<char> hasValue_;
     bool afterKey_ = false;
 };
 

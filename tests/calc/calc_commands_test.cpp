@@ -5,6 +5,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <istream>
+#include <sstream>
+#include <streambuf>
 
 #include "calc_run.h"
 #include "conceptplane/structure_view.h"
@@ -18,6 +23,7 @@
 #include "orvanel/display/chart_texts.h"
 #include "orvanel/display/cross_aspect_texts.h"
 #include "orvanel/vectors/astral_concepts.h"
+#include "picture_output.h"
 #include "temp_folder.h"
 
 namespace calc_test {
@@ -119,28 +125,80 @@ TEST(CalcUsage, BadLinesExitTwoWithOneLineAndNoOutput) {
         batch += line + "\n";
         errors += json::ErrorDocument(run.err.substr(0, run.err.size() - 1)) + "\n";
     }
+    // A batch line cannot start another batch, whatever folder it names.
+    for (const char* nested : {"batch", "--data . batch"}) {
+        batch += nested + std::string("\n");
+        errors += json::ErrorDocument("batch cannot run inside batch") + "\n";
+    }
     // A failing line of a batch prints its message as a document, and the batch goes on.
     const command_run::Run run = RunCalc({"batch"}, batch + "structure\n");
     EXPECT_EQ(std::pair(run.status, run.out), std::pair(0, errors + RunCalc({"structure"}).out));
 }
 
-// The data files stay loaded from one line to the next; a file changed in between is read again and
-// a file removed is missed.
-TEST(CalcBatch, DataChangedBetweenLinesIsSeenAtTheNext) {
+// A batch's input as a program feeding it writes it: a line per read, and `between` run before each
+// line after the first, as that program's own work between two lines.
+class LinePerRead : public std::streambuf {
+  public:
+    LinePerRead(std::vector<std::string> lines, std::function<void()> between)
+        : lines_(std::move(lines)), between_(std::move(between)) {}
+
+  protected:
+    int_type underflow() override {
+        if (next_ == lines_.size()) return traits_type::eof();
+        if (next_ > 0) between_();
+        std::string& line = lines_[next_++];
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(line[0]);
+    }
+
+  private:
+    std::vector<std::string> lines_;
+    std::function<void()> between_;
+    std::size_t next_ = 0;
+};
+
+// The data files stay loaded from one line to the next; a file changed before a line was written,
+// or by the line before, is read again, and a file removed is missed.
+TEST(CalcBatch, DataChangedBeforeALineIsSeenByIt) {
     const test_support::TempFolder folder;
     std::filesystem::copy(core_builders::ShippedData(), folder.Path());
     const std::filesystem::path path = folder / "concptos.txt";
     int hours = 0;
-    for (const char32_t* name : {U"Uno", U"Dos"}) {
+    const auto writeConcept = [&](const char32_t* name) {
         cp::ConceptRecord r;
         r.name = name;
         folder.Write("concptos.txt", cp::EncodeConceptRecord(r));
         // Both files are of one size: the later time tells them apart.
         std::filesystem::last_write_time(
             path, std::filesystem::last_write_time(path) + std::chrono::hours(++hours));
-        const std::string nearest = "--data " + folder.Path() + " plane --rorev nearest 0 0\n";
-        EXPECT_NE(RunCalc({"batch"}, nearest).out.find(cp::ToUtf8(name)), std::string::npos);
-    }
+    };
+    const std::string nearest = "--data " + folder.Path() + " plane --rorev nearest 0 0\n";
+    // The names the lines found, blanks cut.
+    const auto names = [](const std::string& documents) {
+        std::vector<std::string> found;
+        std::istringstream lines(documents);
+        for (std::string line; std::getline(lines, line);) {
+            const auto document = json::Read(line).value;
+            std::string name = document && document->Member("name") ? document->Member("name")->text : line;
+            found.push_back(name.substr(0, name.find(' ')));
+        }
+        return found;
+    };
+    writeConcept(U"Uno");
+    LinePerRead input({nearest, nearest}, [&] { writeConcept(U"Dos"); });
+    std::istream in(&input);
+    EXPECT_EQ(names(RunCalc({"batch"}, in).out), (std::vector<std::string>{"Uno", "Dos"}));
+
+    // A picture asked to be written over the concept file.
+    calc::SetPictureWriter([](const calc::Picture&, const calc::PictureFile& file) {
+        return static_cast<bool>(std::ofstream(file.path) << "picture");
+    });
+    const std::string pictureOver = "chart 2001 12 5 14 30 --png " + path.string() + "\n";
+    const command_run::Run run = RunCalc({"batch"}, nearest + pictureOver + nearest);
+    calc::SetPictureWriter({});
+    EXPECT_EQ(names(run.out).at(0), "Dos");
+    EXPECT_NE(names(run.out).at(2), "Dos") << "the concept file the line before wrote over";
+
     std::filesystem::remove(folder / "efemerides.txt");
     EXPECT_EQ(RunCalc({"--data", folder.Path(), "ephemeris", "2001", "12", "5", "14", "30"}).status, 2);
 }

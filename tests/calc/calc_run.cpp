@@ -9,11 +9,15 @@
 
 namespace calc_test {
 
-command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input) {
-    std::istringstream in(input);
+command_run::Run RunCalc(const std::vector<std::string>& words, std::istream& in) {
     std::ostringstream out, err;
     const int status = calc::RunCommandLine(words, in, out, err, core_builders::ShippedData());
     return {status, out.str(), err.str()};
+}
+
+command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input) {
+    std::istringstream in(input);
+    return RunCalc(words, in);
 }
 
 std::vector<std::string> Words(const std::string& line) {

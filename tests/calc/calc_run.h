@@ -2,6 +2,7 @@
 // user starts it on a headless server.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ namespace calc_test {
 
 // `words` as after "orvanel-calc", through the program's dispatcher; the data folder is the shipped one.
 command_run::Run RunCalc(const std::vector<std::string>& words, const std::string& input = "");
+command_run::Run RunCalc(const std::vector<std::string>& words, std::istream& in);
 // The words of a command line written as one text.
 std::vector<std::string> Words(const std::string& line);
 

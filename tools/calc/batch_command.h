@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
+
 namespace calc {
 
 // Each line runs with the batch's data folder and register unless it names its own.
-int RunBatchCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                    const std::string& registerFile, std::istream& in, std::ostream& out, std::ostream& err);
+int RunBatchCommand(const std::vector<std::string>& args, const Places& places, std::istream& in,
+                    std::ostream& out, std::ostream& err);
 
 }  // namespace calc

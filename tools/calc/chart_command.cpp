@@ -96,14 +96,13 @@ std::string ChartDocument(std::vector<std::string> words, const std::string& dat
     json.Key("housesLabel").String(captions.houses);
     json.Key("aspectList").Strings(orvanel::AspectListItems(slot));
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 }  // namespace
 
-int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                    const std::string& registerFile, std::ostream& out, std::ostream& err) {
-    return RunGuarded(out, err, [&] { return ChartDocument(args, dataDir, registerFile); });
+std::string ChartCommand(const std::vector<std::string>& args, const Places& places) {
+    return ChartDocument(args, places.dataDir, places.registerFile);
 }
 
 }  // namespace calc

@@ -3,18 +3,19 @@
 
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 #include "batch_command.h"
 #include "calc_args.h"
 #include "conceptplane/faults.h"
+#include "plane_command.h"
+#include "structure_command.h"
 #include "subcommands.h"
 
 namespace calc {
 
 namespace {
 
-// Only the first line of a message goes to standard error: the interface promises one line.
+// Only the first line of a message is printed: the interface promises one line.
 std::string FirstLine(const std::string& message) {
     const auto end = message.find_first_of("\r\n");
     const std::string line = message.substr(0, end);
@@ -23,62 +24,67 @@ std::string FirstLine(const std::string& message) {
 
 struct Entry {
     const char* name;
-    CommandFunction run;
+    Subcommand run;
 };
 
 constexpr Entry kCommands[] = {
-    {"cycle", RunCycleCommand}, {"coincidences", RunCoincidencesCommand}, {"ephemeris", RunEphemerisCommand},
-    {"plane", RunPlaneEntry},   {"structure", RunStructureEntry},
+    {"chart", ChartCommand},         {"synastry", SynastryCommand}, {"report", ReportCommand},
+    {"subjects", SubjectsCommand},   {"cycle", CycleCommand},       {"coincidences", CoincidencesCommand},
+    {"ephemeris", EphemerisCommand}, {"plane", PlaneCommand},       {"structure", StructureCommand},
 };
 
-// The subcommands that may read the register of subjects.
-struct RegisterEntry {
-    const char* name;
-    RegisterCommandFunction run;
-};
-
-constexpr RegisterEntry kRegisterCommands[] = {
-    {"chart", RunChartCommand},
-    {"synastry", RunSynastryCommand},
-    {"report", RunReportCommand},
-    {"subjects", RunSubjectsCommand},
-};
+constexpr char kNestedBatch[] = "batch cannot run inside batch";
 
 constexpr char kUsage[] =
     "usage: orvanel-calc [--data DIR] [--register FILE] "
     "chart|synastry|cycle|coincidences|plane|structure|report|subjects|batch ARGS...";
 
-// Runs a subcommand with its output buffered, so that a failure prints nothing on `out`.
-template <class Run>
-int Buffered(std::ostream& out, const Run& run) {
-    std::ostringstream buffered;
-    const int status = run(buffered);
-    if (status == kExitOk) out << buffered.view();
-    return status;
+Outcome Guarded(Subcommand run, const std::vector<std::string>& args, const Places& places) {
+    try {
+        return {true, run(args, places)};
+    } catch (const UsageError& e) {
+        return {false, FirstLine(e.what())};
+    } catch (const cp::Fault& e) {
+        return {false, FirstLine(e.what())};
+    } catch (const std::exception& e) {
+        return {false, FirstLine(e.what())};
+    }
+}
+
+// The folders a command line names, else the defaults.
+Places PlacesOf(const CommandWords& line, const Places& defaults) {
+    return {line.dataDir ? *line.dataDir : defaults.dataDir,
+            line.registerFile ? *line.registerFile : defaults.registerFile};
+}
+
+// A command line with its folder options taken out, batch excepted.
+Outcome RunLine(const CommandWords& line, const Places& defaults) {
+    if (line.words.empty()) return {false, kUsage};
+    const std::string& name = line.words.front();
+    // A batch reads standard input, which belongs to the batch already running.
+    if (name == "batch") return {false, kNestedBatch};
+    const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
+    for (const auto& entry : kCommands) {
+        if (name == entry.name) return Guarded(entry.run, args, PlacesOf(line, defaults));
+    }
+    return {false, "unknown subcommand \"" + name + "\"; " + kUsage};
 }
 
 }  // namespace
 
-int RunGuarded(std::ostream& out, std::ostream& err, const std::function<std::string()>& body) {
-    std::string message;
+Outcome RunWords(const std::vector<std::string>& words, const Places& defaults) {
+    if (!words.empty() && words.front() == "batch") return {false, kNestedBatch};
     try {
-        const std::string document = body();
-        out << document << '\n';
-        return kExitOk;
+        return RunLine(TakeDataOption(words), defaults);
     } catch (const UsageError& e) {
-        message = e.what();
-    } catch (const cp::Fault& e) {
-        message = e.what();
-    } catch (const std::exception& e) {
-        message = e.what();
+        return {false, e.what()};
     }
-    err << FirstLine(message) << '\n';
-    return kExitUsage;
 }
 
 int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std::ostream& out,
                    std::ostream& err, const std::string& defaultDataDir,
                    const std::string& defaultRegisterFile) {
+    const Places defaults{defaultDataDir, defaultRegisterFile};
     CommandWords line;
     try {
         line = TakeDataOption(words);
@@ -86,26 +92,12 @@ int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std:
         err << e.what() << '\n';
         return kExitUsage;
     }
-    if (line.words.empty()) {
-        err << kUsage << '\n';
-        return kExitUsage;
-    }
-    const std::string dataDir = line.dataDir.value_or(defaultDataDir);
-    const std::string registerFile = line.registerFile.value_or(defaultRegisterFile);
-    const std::string name = line.words.front();
-    const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
-    if (name == "batch") return RunBatchCommand(args, dataDir, registerFile, in, out, err);
-    for (const auto& entry : kCommands) {
-        if (name == entry.name)
-            return Buffered(out, [&](std::ostream& o) { return entry.run(args, dataDir, o, err); });
-    }
-    for (const auto& entry : kRegisterCommands) {
-        if (name == entry.name)
-            return Buffered(out,
-                            [&](std::ostream& o) { return entry.run(args, dataDir, registerFile, o, err); });
-    }
-    err << "unknown subcommand \"" << name << "\"; " << kUsage << '\n';
-    return kExitUsage;
+    if (!line.words.empty() && line.words.front() == "batch")
+        return RunBatchCommand({line.words.begin() + 1, line.words.end()}, PlacesOf(line, defaults), in, out,
+                               err);
+    const Outcome outcome = RunLine(line, defaults);
+    (outcome.ok ? out : err) << outcome.text << '\n';
+    return outcome.ok ? kExitOk : kExitUsage;
 }
 
 }  // namespace calc

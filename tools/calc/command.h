@@ -1,13 +1,11 @@
 // The shape every orvanel-calc subcommand shares, and the dispatcher that runs a command line.
 //
 // A subcommand gets the words after its name (every "--data DIR" and "--register FILE" already taken
-// out), the data folder (and, for those that use it, the register of subjects), and two streams. On success
-// it writes one JSON document and a line end to `out` and returns 0; on a usage error or missing/unreadable
-// data it writes one line to `err` and returns 2. The dispatcher buffers `out`, so nothing of a failed
-// command ever reaches standard output.
+// out) and the places it works on, and returns its one JSON document; a usage error raises
+// UsageError, missing or unreadable data cp::Fault. The dispatcher turns either into one line of
+// message, so nothing of a failed command ever reaches standard output.
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -17,19 +15,26 @@ namespace calc {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 
-using CommandFunction = int (*)(const std::vector<std::string>& args, const std::string& dataDir,
-                                std::ostream& out, std::ostream& err);
-using RegisterCommandFunction = int (*)(const std::vector<std::string>& args, const std::string& dataDir,
-                                        const std::string& registerFile, std::ostream& out,
-                                        std::ostream& err);
+// The data folder and the register of subjects of one command line.
+struct Places {
+    const std::string& dataDir;
+    const std::string& registerFile;
+};
 
-// Runs `body`, which builds the JSON document. Writes it and a line end to `out` and returns 0; a
-// UsageError, cp::Fault or other exception becomes its message on one line of `err` and status 2.
-int RunGuarded(std::ostream& out, std::ostream& err, const std::function<std::string()>& body);
+using Subcommand = std::string (*)(const std::vector<std::string>& args, const Places& places);
 
-// A whole command line (the words after "orvanel-calc"): the subcommand, its arguments, --data and
-// --register. `in` is read by batch only. `defaultDataDir` and `defaultRegisterFile` are used when the
-// line names no folder or register.
+// What a command line gave: its JSON document, or the one line of its failure.
+struct Outcome {
+    bool ok = false;
+    std::string text;
+};
+
+// A command line (the words after "orvanel-calc") other than batch, with `defaults` where it names no
+// folder or register.
+Outcome RunWords(const std::vector<std::string>& words, const Places& defaults);
+
+// A whole command line, batch included: the document and a line end on `out`, or the message and a
+// line end on `err`; the exit status. `in` is read by batch only.
 int RunCommandLine(const std::vector<std::string>& words, std::istream& in, std::ostream& out,
                    std::ostream& err, const std::string& defaultDataDir,
                    const std::string& defaultRegisterFile = {});

@@ -64,7 +64,7 @@ std::string CycleDocument(const std::vector<std::string>& words, const std::stri
     }
     json.EndArray();
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 std::string CoincidencesDocument(const std::vector<std::string>& words, const std::string& dataDir) {
@@ -76,19 +76,17 @@ std::string CoincidencesDocument(const std::vector<std::string>& words, const st
     json.BeginObject();
     json.Key("report").String(report);
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 }  // namespace
 
-int RunCycleCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err) {
-    return RunGuarded(out, err, [&] { return CycleDocument(args, dataDir); });
+std::string CycleCommand(const std::vector<std::string>& args, const Places& places) {
+    return CycleDocument(args, places.dataDir);
 }
 
-int RunCoincidencesCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                           std::ostream& out, std::ostream& err) {
-    return RunGuarded(out, err, [&] { return CoincidencesDocument(args, dataDir); });
+std::string CoincidencesCommand(const std::vector<std::string>& args, const Places& places) {
+    return CoincidencesDocument(args, places.dataDir);
 }
 
 }  // namespace calc

@@ -26,14 +26,13 @@ std::string EphemerisDocument(const std::vector<std::string>& words, const std::
     json.Key("ephemerisText").String(positions);
     json.Key("ascendantBuffer").String(program.AscendantBuffer);
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 }  // namespace
 
-int RunEphemerisCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                        std::ostream& err) {
-    return RunGuarded(out, err, [&] { return EphemerisDocument(args, dataDir); });
+std::string EphemerisCommand(const std::vector<std::string>& args, const Places& places) {
+    return EphemerisDocument(args, places.dataDir);
 }
 
 }  // namespace calc

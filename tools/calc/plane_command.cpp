@@ -115,7 +115,7 @@ std::string Result(Plane& plane, cp::PlaneMode mode, const std::vector<surface::
     json.EndArray();
     Messages(json, messages);
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 std::string Line(Plane& plane, const std::vector<surface::Point>& points) {
@@ -124,7 +124,7 @@ std::string Line(Plane& plane, const std::vector<surface::Point>& points) {
     plane.Series(cp::PlaneMode::Line, points, &list, &messages);
     JsonWriter json;
     json.BeginObject().Key("onLine").Strings(list).EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 std::string Lookup(Plane& plane, surface::Point at) {
@@ -148,7 +148,7 @@ std::string Lookup(Plane& plane, surface::Point at) {
     json.Key("x").String(r.x).Key("y").String(r.y).Key("angle").String(r.angle).Key("radius").String(
         r.radius);
     json.EndObject().EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 std::string Describe(const Plane& plane) {
@@ -159,7 +159,7 @@ std::string Describe(const Plane& plane) {
         json.Key("definition").String(cp::DescribeConcept(record)).EndObject();
     }
     json.EndArray();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 // The plane after the operation, when a picture file was asked for.
@@ -204,7 +204,7 @@ std::string PlaneDocument(std::vector<std::string> words, const std::string& dat
             .Key("name")
             .String(orvanel::NearestConcept(plane.concepts, angle, radius))
             .EndObject();
-        return json.Str();
+        return std::move(json).Take();
     }
     if (operation == "describe") {
         ExpectWordCount(words, 1, "plane (--orvanel | --rorev) describe");
@@ -215,9 +215,8 @@ std::string PlaneDocument(std::vector<std::string> words, const std::string& dat
 
 }  // namespace
 
-int RunPlaneCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err) {
-    return RunGuarded(out, err, [&] { return PlaneDocument(args, dataDir); });
+std::string PlaneCommand(const std::vector<std::string>& args, const Places& places) {
+    return PlaneDocument(args, places.dataDir);
 }
 
 }  // namespace calc

@@ -2,13 +2,13 @@
 // arithmetic of the program named, on the concept file of the data folder.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "command.h"
+
 namespace calc {
 
-int RunPlaneCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err);
+std::string PlaneCommand(const std::vector<std::string>& args, const Places& places);
 
 }  // namespace calc

@@ -91,14 +91,13 @@ std::string ReportDocument(std::vector<std::string> words, const std::string& da
     json.Key("pdf").String(*pdf);
     json.Key("pages").Int(pages);
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 }  // namespace
 
-int RunReportCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                     const std::string& registerFile, std::ostream& out, std::ostream& err) {
-    return RunGuarded(out, err, [&] { return ReportDocument(args, dataDir, registerFile); });
+std::string ReportCommand(const std::vector<std::string>& args, const Places& places) {
+    return ReportDocument(args, places.dataDir, places.registerFile);
 }
 
 }  // namespace calc

@@ -7,17 +7,14 @@
 
 namespace calc {
 
-int RunStructureCommand(const std::vector<std::string>& args, const std::string&, std::ostream& out,
-                        std::ostream& err) {
-    return RunGuarded(out, err, [&] {
-        ExpectWordCount(args, 0, "structure");
-        JsonWriter json;
-        json.BeginObject().Key("lines").BeginArray();
-        for (const auto& level : cp::ComputeStructure().levels)
-            json.String(level.line);
-        json.EndArray().EndObject();
-        return json.Str();
-    });
+std::string StructureCommand(const std::vector<std::string>& args, const Places&) {
+    ExpectWordCount(args, 0, "structure");
+    JsonWriter json;
+    json.BeginObject().Key("lines").BeginArray();
+    for (const auto& level : cp::ComputeStructure().levels)
+        json.String(level.line);
+    json.EndArray().EndObject();
+    return std::move(json).Take();
 }
 
 }  // namespace calc

@@ -1,13 +1,13 @@
 // orvanel-calc structure: the six lines of rorev's structure view.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "command.h"
+
 namespace calc {
 
-int RunStructureCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                        std::ostream& err);
+std::string StructureCommand(const std::vector<std::string>& args, const Places& places);
 
 }  // namespace calc

@@ -1,36 +1,24 @@
-// The subcommands of orvanel-calc, each with the shape of calc::CommandFunction or
-// calc::RegisterCommandFunction (command.h).
+// The subcommands of orvanel-calc, each a calc::Subcommand (command.h).
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "command.h"
 
 namespace calc {
 
 // chart and synastry read the register for --subject and --subjects.
-int RunChartCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                    const std::string& registerFile, std::ostream& out, std::ostream& err);
-int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                       const std::string& registerFile, std::ostream& out, std::ostream& err);
+std::string ChartCommand(const std::vector<std::string>& args, const Places& places);
+std::string SynastryCommand(const std::vector<std::string>& args, const Places& places);
 // The consultation report written to a PDF file; --subject and --subjects read the register.
-int RunReportCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                     const std::string& registerFile, std::ostream& out, std::ostream& err);
+std::string ReportCommand(const std::vector<std::string>& args, const Places& places);
 // subjects list|add|remove|export|import: the register of subjects.
-int RunSubjectsCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                       const std::string& registerFile, std::ostream& out, std::ostream& err);
-int RunCycleCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                    std::ostream& err);
-int RunCoincidencesCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                           std::ostream& out, std::ostream& err);
+std::string SubjectsCommand(const std::vector<std::string>& args, const Places& places);
+std::string CycleCommand(const std::vector<std::string>& args, const Places& places);
+std::string CoincidencesCommand(const std::vector<std::string>& args, const Places& places);
 // Further subcommand: the positions text and the Ascendant of one moment, for scripts that only
 // need the ephemeris (the accuracy tool).
-int RunEphemerisCommand(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                        std::ostream& err);
-// plane and structure: the concept-plane commands when they are built in, else a usage error.
-int RunPlaneEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                  std::ostream& err);
-int RunStructureEntry(const std::vector<std::string>& args, const std::string& dataDir, std::ostream& out,
-                      std::ostream& err);
+std::string EphemerisCommand(const std::vector<std::string>& args, const Places& places);
 
 }  // namespace calc

@@ -87,9 +87,8 @@ std::string SubjectsDocument(std::vector<std::string> words, const std::string& 
 
 }  // namespace
 
-int RunSubjectsCommand(const std::vector<std::string>& args, const std::string&,
-                       const std::string& registerFile, std::ostream& out, std::ostream& err) {
-    return RunGuarded(out, err, [&] { return SubjectsDocument(args, registerFile); });
+std::string SubjectsCommand(const std::vector<std::string>& args, const Places& places) {
+    return SubjectsDocument(args, places.registerFile);
 }
 
 }  // namespace calc

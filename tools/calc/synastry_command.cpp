@@ -46,14 +46,13 @@ std::string SynastryDocument(std::vector<std::string> words, const std::string& 
     json.Key("crossList").Strings(list.items);
     json.Key("heading").String(list.heading);
     json.EndObject();
-    return json.Str();
+    return std::move(json).Take();
 }
 
 }  // namespace
 
-int RunSynastryCommand(const std::vector<std::string>& args, const std::string& dataDir,
-                       const std::string& registerFile, std::ostream& out, std::ostream& err) {
-    return RunGuarded(out, err, [&] { return SynastryDocument(args, dataDir, registerFile); });
+std::string SynastryCommand(const std::vector<std::string>& args, const Places& places) {
+    return SynastryDocument(args, places.dataDir, places.registerFile);
 }
 
 }  // namespace calc
