@@ -48,6 +48,10 @@ expected=$(cd "$source_dir/data" && "$source_dir/$build/tools/calc/orvanel-calc"
 actual=$("${as_user[@]}" sh -c "cd /tmp/try-home && orvanel-calc ${chart[*]}")
 [ "$actual" = "$expected" ] || fail "the installed orvanel-calc prints something else than the build tree's"
 echo "same JSON (${#actual} bytes)"
+step "orvanel-calc ${chart[*]} --png: the installed writers module"
+"${as_user[@]}" sh -c "cd /tmp/try-home && orvanel-calc ${chart[*]} --png /tmp/try-runtime/wheel.png >/dev/null" ||
+    fail "the installed orvanel-calc could not write a picture"
+file "$root/tmp/try-runtime/wheel.png"
 
 for program in orvanel rorev; do
     step "$program on the offscreen platform"

@@ -3,9 +3,11 @@
 // exactly what the same command prints without the option.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "calc_run.h"
+#include "core_builders.h"
 #include "temp_folder.h"
 
 namespace calc_test {
@@ -47,6 +49,16 @@ TEST(CalcPictures, WriteTheWindowsPictureAndLeaveTheJsonAsItIs) {
     const command_run::Run unwritable =
         CalcProgram("chart 2001 12 5 14 30 --png " + (folder / "falta/x.png"));
     EXPECT_EQ(std::pair(unwritable.status, unwritable.out), std::pair(2, std::string()));
+
+    // The program copied without its writers module still computes; a picture is refused, saying why.
+    std::filesystem::copy_file(ORVANEL_CALC, folder / "orvanel-calc");
+    const std::string alone = command_run::Quoted(folder / "orvanel-calc") + " --data " +
+                              command_run::Quoted(core_builders::ShippedData()) + " chart 2001 12 5 14 30";
+    EXPECT_EQ(command_run::RunCommand(alone).out, CalcProgram("chart 2001 12 5 14 30").out);
+    const command_run::Run refused = command_run::RunCommand(alone + " --png " + (folder / "x.png"));
+    EXPECT_EQ(std::pair(refused.status, refused.out), std::pair(2, std::string()));
+    EXPECT_NE(refused.err.find("cannot load the picture and report writers"), std::string::npos)
+        << refused.err;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// orvanel-calc: the headless companion of Orvanel and rorev; runs one command line and prints JSON,
-// writing the pictures and reports asked for with Qt.
+// orvanel-calc: the headless companion of Orvanel and rorev; runs one command line and prints JSON.
+// Pictures and reports are written by the writers module, loaded when the first one is asked for.
 #include <QCoreApplication>
 #include <iostream>
 #include <string>
@@ -8,23 +8,15 @@
 #include "command.h"
 #include "conceptplane/data_folder.h"
 #include "orvanel/register/register_location.h"
-#include "orvanel/report/report_file.h"
-#include "qt_picture_writer.h"
-#include "qt_runtime.h"
+#include "picture_output.h"
 #include "report_output.h"
+#include "writer_module.h"
 
 int main(int argc, char** argv) {
     // The register is found where Orvanel keeps it: the data folder of the application "orvanel".
     QCoreApplication::setApplicationName(QStringLiteral("orvanel"));
-    calc::QtRuntime qt;
-    calc::QtPictureWriter pictures(qt);
-    calc::SetPictureWriter([&pictures](const calc::Picture& picture, const calc::PictureFile& file) {
-        return pictures.Write(picture, file);
-    });
-    calc::SetReportWriter([&qt](const orvanel::report::Document& document, const std::string& path) {
-        qt.Start();
-        return orvanel::report::WriteReportPdf(document, QString::fromStdString(path));
-    });
+    calc::WriterModule writers;
+    calc::InstallWriters(writers);
     // Standard input and output buffered by the streams alone: batch reads and writes in large blocks
     // and can tell when no further input is waiting.
     std::ios::sync_with_stdio(false);
