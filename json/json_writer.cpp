@@ -87,9 +87,16 @@ void AppendQuoted(std::string& out, const cp::Text& text) {
 
 // Any bytes quoted: those that are not UTF-8 (a command line can hold any) become U+FFFD, one each.
 void AppendQuoted(std::string& out, std::string_view bytes) {
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) return AppendQuoted(out, cp::FromUtf8(bytes));
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    // Most texts, every name of a member among them, need no escape and are copied whole.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [&](char c) { return ascii(c) && Plain(static_cast<char32_t>(c)); })) {
+        out += '"';
+        out += bytes;
+        out += '"';
+        return;
+    }
+    if (!std::all_of(bytes.begin(), bytes.end(), ascii)) return AppendQuoted(out, cp::FromUtf8(bytes));
     AppendQuoted(out, bytes.size(), [bytes](std::size_t i) { return static_cast<char32_t>(bytes[i]); });
 }
 

@@ -5,6 +5,7 @@
 
 #include "conceptplane/angles.h"
 #include "conceptplane/numeric.h"
+#include "conceptplane/whole_degrees.h"
 #include "orvanel/astro/aspects.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/chart_vectors.h"
@@ -33,9 +34,7 @@ void TakeEntry(const Program& program, ChartSlot& slot) {
     slot.ascendant = cp::StoreInt16(cp::NumericValue(program.AscendantBuffer));
 }
 
-}  // namespace
-
-std::array<std::int16_t, 13> HouseCusps(std::int16_t ascendant) {
+std::array<std::int16_t, 13> ComputeHouseCusps(std::int16_t ascendant) {
     const cp::AngleMath& trig = cp::kOrvanelAngles;
     const double sinA = trig.Sin(ascendant);
     const float n = Single(std::sqrt(1 - sinA * kSinObliquity * kSinObliquity * sinA));
@@ -54,6 +53,13 @@ std::array<std::int16_t, 13> HouseCusps(std::int16_t ascendant) {
         alpha = Single(alpha + kCuspStep);
     }
     return cusps;
+}
+
+}  // namespace
+
+std::array<std::int16_t, 13> HouseCusps(std::int16_t ascendant) {
+    return cp::AtWholeDegree(ascendant,
+                             [](std::int32_t a) { return ComputeHouseCusps(static_cast<std::int16_t>(a)); });
 }
 
 void RecomputeChart(Program& program) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "conceptplane/numeric.h"
+#include "conceptplane/whole_degrees.h"
 #include "orvanel/astro/aspects.h"
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/tables.h"
@@ -14,9 +15,12 @@ namespace {
 
 // "15;C": the degree within the sign in two digits and the sign's glyph. A longitude of 360 reads
 // "00;" with no glyph: character 13 of the sign string does not exist.
+// Asked twelve times for each of the two captions of every chart: made once for each whole degree.
 cp::Text DegreeInSign(std::int32_t longitude) {
-    return cp::FormatZeros(static_cast<double>(cp::WholeMod(longitude, 30)), 2) + U";" +
-           GlyphAt(SignGlyphs, static_cast<std::int32_t>(cp::WholeDiv(longitude, 30)) + 1);
+    return cp::AtWholeDegree(longitude, [](std::int32_t l) {
+        return cp::FormatZeros(static_cast<double>(cp::WholeMod(l, 30)), 2) + U";" +
+               GlyphAt(SignGlyphs, static_cast<std::int32_t>(cp::WholeDiv(l, 30)) + 1);
+    });
 }
 
 bool IsRetrograde(const ChartSlot& chart, int point) {
@@ -34,11 +38,16 @@ PositionCaptions PositionLabelTexts(const ChartSlot& chart) {
     PositionCaptions captions;
     for (int j = 1; j <= kMovingPoints; ++j) {
         const auto index = static_cast<std::size_t>(j);
-        captions.points += GlyphAt(PointGlyphs, j) + U" " + DegreeInSign(chart.longitude[index]);
-        if (IsRetrograde(chart, j)) captions.points += U"y";
+        // Appended piece by piece: the captions are made for every chart.
+        captions.points += GlyphAt(PointGlyphs, j);
+        captions.points += U' ';
+        captions.points += DegreeInSign(chart.longitude[index]);
+        if (IsRetrograde(chart, j)) captions.points += U'y';
         captions.points += kCaptionBreak;
-        captions.houses +=
-            GlyphAt(HouseGlyphs, j) + U" " + DegreeInSign(chart.houseCusp[index]) + kCaptionBreak;
+        captions.houses += GlyphAt(HouseGlyphs, j);
+        captions.houses += U' ';
+        captions.houses += DegreeInSign(chart.houseCusp[index]);
+        captions.houses += kCaptionBreak;
     }
     return captions;
 }

@@ -15,18 +15,26 @@ void BeginEntry(Program& program, std::int16_t subject, const cp::Text& entryDat
     AssignFixed(program.EntryDateText, EntryDateTextOf(program.EntryDate));
 }
 
-// Into a copy first, so that a fault anywhere leaves the program state as it was.
+// A fault anywhere leaves the program state as it was: RecomputeChart stores nothing when it fails,
+// and the two buffers set before it are put back. (A copy of the whole state would cost more than
+// the chart itself.)
 void ConfirmEntry(Program& program, EphemerisFiles& files, const EntryTexts& typed) {
     const auto m = MomentOf(program.EntryDate, typed.time);
     if (!m) throw cp::Fault(kInvalidDateMessage);
-    Program trial = program;
-    AssignFixed(trial.EphemerisBuffer,
-                ComputeEphemeris(trial, files, m->year, m->month, m->day, m->hour, m->minute));
-    RecomputeChart(trial);
-    ChartSlot& slot = SlotAt(trial, trial.CurrentSubject);
+    const cp::Text ephemeris = program.EphemerisBuffer;
+    const cp::Text ascendant = program.AscendantBuffer;
+    try {
+        AssignFixed(program.EphemerisBuffer,
+                    ComputeEphemeris(program, files, m->year, m->month, m->day, m->hour, m->minute));
+        RecomputeChart(program);
+    } catch (...) {
+        program.EphemerisBuffer = ephemeris;
+        program.AscendantBuffer = ascendant;
+        throw;
+    }
+    ChartSlot& slot = SlotAt(program, program.CurrentSubject);
     slot.typed = typed;
     slot.registerName.clear();  // another subject, or one typed anew, is no longer the saved one
-    program = std::move(trial);
 }
 
 void EnterTyped(Program& program, EphemerisFiles& files, std::int16_t subject, const EntryTexts& typed) {

@@ -3,6 +3,7 @@
 
 #include "conceptplane/angles.h"
 #include "conceptplane/numeric.h"
+#include "conceptplane/whole_degrees.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/sign_fold.h"
 
@@ -28,15 +29,38 @@ void Finish(ChartSlot& slot, std::size_t k) {
     slot.labelY[k] = cp::StoreInt32(Trig().PolarY(slot.vectorAngle[k], reach));
 }
 
+struct Term {
+    double x, y;
+};
+
+// The sign term of a longitude: the sign folded onto the plane, at the positions' radius.
+Term SignTerm(std::int32_t longitude) {
+    return cp::AtWholeDegree(longitude, [](std::int32_t l) {
+        const double t = SignFold(cp::StoreInt16(l));
+        return Term{Trig().PolarX(t, kPositionRadius), Trig().PolarY(t, kPositionRadius)};
+    });
+}
+
+// The own term of body k (2..12), at its planet's angle.
+Term OwnTerm(std::size_t k) {
+    static const auto terms = [] {
+        std::array<Term, kPointCount + 1> own{};
+        for (std::size_t n = 1; n <= kMovingPoints; ++n)
+            own[n] = {Trig().PolarX(PlanetAngles[n - 1], kOwnRadius),
+                      Trig().PolarY(PlanetAngles[n - 1], kOwnRadius)};
+        return own;
+    }();
+    return terms[k];
+}
+
 // Point k's vector: the sign term, plus the own term for every body but the Sun and the Ascendant.
 void PlacePoint(ChartSlot& slot, std::size_t k, std::int32_t longitude) {
-    const double t = SignFold(cp::StoreInt16(longitude));
-    double x = Trig().PolarX(t, kPositionRadius);
-    double y = Trig().PolarY(t, kPositionRadius);
+    const Term sign = SignTerm(longitude);
+    double x = sign.x;
+    double y = sign.y;
     if (k != 1 && k != kAscendant) {
-        const double p = PlanetAngles[k - 1];
-        x += Trig().PolarX(p, kOwnRadius);
-        y += Trig().PolarY(p, kOwnRadius);
+        x += OwnTerm(k).x;
+        y += OwnTerm(k).y;
     }
     slot.vectorX[k] = cp::StoreInt32(x);
     slot.vectorY[k] = cp::StoreInt32(y);

@@ -5,6 +5,8 @@
 #include "conceptplane/numeric.h"
 #include "core_builders.h"
 #include "orvanel/astro/chart.h"
+#include "orvanel/astro/ephemeris_files.h"
+#include "orvanel/shell/entry_confirmation.h"
 
 using namespace orvanel;
 using namespace core_builders;
@@ -68,4 +70,13 @@ TEST(RecomputeChart, FillsTheSlotTakesTheOverrideAndRefusesASlotOutsideZeroToTwe
         EXPECT_EQ(q.AscendantOverride, 1010);
         EXPECT_EQ(q.ChartPositions[3].ephemerisText, Program().ChartPositions[3].ephemerisText);
     }
+    // A confirmed entry whose chart is refused leaves the state as it was, though its ephemeris was
+    // computed before the refusal.
+    Program q = p;
+    q.CurrentSubject = 3;
+    q.SynastryBase = 7;
+    AssignFixed(q.EntryDate, U"20011205");
+    const Program unconfirmed = q;
+    EXPECT_THROW(ConfirmEntry(q, files, {U"2001", U"12", U"05", U"14.30"}), cp::Fault);
+    EXPECT_TRUE(q == unconfirmed);
 }
