@@ -1,6 +1,5 @@
 #include "numeric.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -42,7 +41,7 @@ bool IsDigit(char32_t c) {
 }
 
 // The characters of the leading number, blanks removed, as plain ASCII for strtod.
-std::string LeadingNumber(const Text& text) {
+std::string LeadingNumber(std::u32string_view text) {
     std::string s;
     for (char32_t c : text) {
         if (!IsIgnored(c)) s.push_back(c < 0x80 ? static_cast<char>(c) : '\x7F');
@@ -107,13 +106,11 @@ std::int64_t WholeMod(std::int64_t a, std::int64_t b) {
     return a % b;
 }
 
-double NumericValue(const Text& text) {
+double NumericValue(std::u32string_view text) {
     const std::string number = LeadingNumber(text);
     if (number.empty()) return 0.0;
     // strtod reads "." as the decimal point only in the C locale, which this program never changes.
-    errno = 0;
-    const double v = std::strtod(number.c_str(), nullptr);
-    return v;
+    return std::strtod(number.c_str(), nullptr);
 }
 
 double LenientNumber(const Text& text) {

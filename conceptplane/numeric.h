@@ -38,7 +38,7 @@ std::int64_t WholeMod(std::int64_t a, std::int64_t b);
 // optional sign, digits, at most one decimal point and an optional exponent are read up to the first
 // character that cannot continue the number; a text with no number gives 0. A number too large for a
 // double comes back infinite, for the checked store that follows to refuse.
-double NumericValue(const Text& text);
+double NumericValue(std::u32string_view text);
 // The lenient reader of the concept file's numeric fields: as above, but never infinite (0 instead).
 double LenientNumber(const Text& text);
 

@@ -78,7 +78,11 @@ Text PadLeft(const Text& text, std::size_t length) {
 }
 
 Text Mid(const Text& text, std::size_t start, std::size_t length) {
-    if (start == 0 || start > text.size()) return Text();
+    return Text(MidView(text, start, length));
+}
+
+std::u32string_view MidView(std::u32string_view text, std::size_t start, std::size_t length) {
+    if (start == 0 || start > text.size()) return {};
     return text.substr(start - 1, length);
 }
 

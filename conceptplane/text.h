@@ -47,6 +47,8 @@ Text Fixed(const Text& text, std::size_t length);
 Text PadLeft(const Text& text, std::size_t length);
 // Characters start..start+length-1 (1-based); the part past the end is simply missing.
 Text Mid(const Text& text, std::size_t start, std::size_t length);
+// Mid without a copy: a view of `text`.
+std::u32string_view MidView(std::u32string_view text, std::size_t start, std::size_t length);
 // Removes blanks (spaces only, not tabs) at both ends.
 Text TrimBlanks(const Text& text);
 Text TrimRightBlanks(const Text& text);

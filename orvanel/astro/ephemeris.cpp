@@ -111,10 +111,10 @@ std::int16_t PlanetLongitude(const EphemerisData& data, std::int16_t b, double t
     return cp::StoreInt16(cp::NormalizeDegrees(Trig().AngleOf(x, y)));
 }
 
-cp::Text Field(double wholeValue, char32_t mark) {
-    cp::Text field = ThreeDigits(wholeValue);
-    field.push_back(mark);
-    return field;
+// A field of the positions text: three digits and the motion mark.
+void AppendField(cp::Text& positions, double wholeValue, char32_t mark) {
+    positions += ThreeDigits(wholeValue);
+    positions += mark;
 }
 
 }  // namespace
@@ -149,17 +149,18 @@ EphemerisResult EphemerisFor(const EphemerisData& data, std::int16_t year, std::
         const Earth earth = EarthAt(data, t, m.hours);
         result.ascendantBuffer = ThreeDigits(cp::RoundHalfAway(earth.ascendant));
         if (today) {
-            result.positions = Field(cp::RoundHalfAway(earth.sunLongitude), kDirectMark);
-            result.positions += Field(moon.longitude, kDirectMark);
+            result.positions.reserve(kEphemerisTextLength);
+            AppendField(result.positions, cp::RoundHalfAway(earth.sunLongitude), kDirectMark);
+            AppendField(result.positions, moon.longitude, kDirectMark);
         }
         for (std::int16_t b = 3; b <= kBodies; ++b) {
             const std::int16_t lambda = PlanetLongitude(data, b, t, m.precession, earth);
-            if (today) result.positions += Field(lambda, MotionMark(dayBefore[b], lambda));
+            if (today) AppendField(result.positions, lambda, MotionMark(dayBefore[b], lambda));
             dayBefore[b] = lambda;
         }
     }
-    result.positions += Field(moon.lilith, kDirectMark);
-    result.positions += Field(moon.node, kRetrogradeMark);
+    AppendField(result.positions, moon.lilith, kDirectMark);
+    AppendField(result.positions, moon.node, kRetrogradeMark);
     return result;
 }
 

@@ -2,9 +2,9 @@
 #include "chart_texts.h"
 
 #include <algorithm>
+#include <array>
 
 #include "conceptplane/numeric.h"
-#include "conceptplane/whole_degrees.h"
 #include "orvanel/astro/aspects.h"
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/tables.h"
@@ -15,12 +15,25 @@ namespace {
 
 // "15;C": the degree within the sign in two digits and the sign's glyph. A longitude of 360 reads
 // "00;" with no glyph: character 13 of the sign string does not exist.
-// Asked twelve times for each of the two captions of every chart: made once for each whole degree.
 cp::Text DegreeInSign(std::int32_t longitude) {
-    return cp::AtWholeDegree(longitude, [](std::int32_t l) {
-        return cp::FormatZeros(static_cast<double>(cp::WholeMod(l, 30)), 2) + U";" +
-               GlyphAt(SignGlyphs, static_cast<std::int32_t>(cp::WholeDiv(l, 30)) + 1);
-    });
+    return cp::FormatZeros(static_cast<double>(cp::WholeMod(longitude, 30)), 2) + U";" +
+           GlyphAt(SignGlyphs, static_cast<std::int32_t>(cp::WholeDiv(longitude, 30)) + 1);
+}
+
+// DegreeInSign onto the end of `caption`: asked twelve times for each of the two captions of every
+// chart, so made once for each whole degree.
+void AppendDegreeInSign(cp::Text& caption, std::int32_t longitude) {
+    static const auto texts = [] {
+        std::array<cp::Text, 361> made;
+        for (std::int32_t degree = 0; degree <= 360; ++degree)
+            made[static_cast<std::size_t>(degree)] = DegreeInSign(degree);
+        return made;
+    }();
+    if (longitude >= 0 && longitude <= 360) {
+        caption += texts[static_cast<std::size_t>(longitude)];
+    } else {
+        caption += DegreeInSign(longitude);
+    }
 }
 
 bool IsRetrograde(const ChartSlot& chart, int point) {
@@ -35,18 +48,22 @@ int UsableAspectCount(const ChartSlot& chart) {
 }
 
 PositionCaptions PositionLabelTexts(const ChartSlot& chart) {
+    // A line at most: a glyph, a blank, "dd;G", the retrograde mark and the break.
+    constexpr std::size_t kLongestLine = 9;
     PositionCaptions captions;
+    captions.points.reserve(kMovingPoints * kLongestLine);
+    captions.houses.reserve(kMovingPoints * kLongestLine);
     for (int j = 1; j <= kMovingPoints; ++j) {
         const auto index = static_cast<std::size_t>(j);
         // Appended piece by piece: the captions are made for every chart.
         captions.points += GlyphAt(PointGlyphs, j);
         captions.points += U' ';
-        captions.points += DegreeInSign(chart.longitude[index]);
+        AppendDegreeInSign(captions.points, chart.longitude[index]);
         if (IsRetrograde(chart, j)) captions.points += U'y';
         captions.points += kCaptionBreak;
         captions.houses += GlyphAt(HouseGlyphs, j);
         captions.houses += U' ';
-        captions.houses += DegreeInSign(chart.houseCusp[index]);
+        AppendDegreeInSign(captions.houses, chart.houseCusp[index]);
         captions.houses += kCaptionBreak;
     }
     return captions;
@@ -59,9 +76,11 @@ std::vector<cp::Text> AspectListItems(const ChartSlot& chart) {
         for (int n = 1; n <= count; ++n) {
             const auto index = static_cast<std::size_t>(n);
             if (chart.aspectKind[index] != kind) continue;
-            items.push_back(GlyphAt(PointGlyphs, chart.aspectFirst[index]) + U" " +
-                            GlyphAt(AspectGlyphs, kind) + U" " +
-                            GlyphAt(PointGlyphs, chart.aspectSecond[index]));
+            cp::Text& item = items.emplace_back();
+            for (const cp::Text& part :
+                 {GlyphAt(PointGlyphs, chart.aspectFirst[index]), cp::Text(U" "), GlyphAt(AspectGlyphs, kind),
+                  cp::Text(U" "), GlyphAt(PointGlyphs, chart.aspectSecond[index])})
+                item += part;
         }
         items.emplace_back();
     }

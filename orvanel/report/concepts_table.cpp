@@ -5,6 +5,7 @@
 #include "orvanel/report/chart_tables.h"
 #include "orvanel/shell/tables.h"
 #include "orvanel/vectors/astral_concepts.h"
+#include "orvanel/vectors/nearest_concept.h"
 
 namespace orvanel::report {
 
@@ -37,7 +38,7 @@ Table AstralConceptsTable(const ChartSlot& chart, const cp::ConceptTable& concep
     table.columns = {{U"Concepto", 3.2}, {U"Referido a", 4.4}, {U"Definición", 3.6}};
     cp::VectorWorkspace workspace(cp::Arithmetic::Orvanel);
     for (const AstralConcept& c : AstralConceptsOf(chart, concepts, workspace)) {
-        std::vector<Cell> cells = ConceptCells(c.name, concepts);
+        std::vector<Cell> cells = ConceptCells(RecordName(concepts, c.record), concepts);
         table.rows.push_back({cells[0], {ReferredTo(c, chart)}, cells[1]});
     }
     return table;

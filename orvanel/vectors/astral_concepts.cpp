@@ -30,36 +30,38 @@ AstralConcept AspectEntry(const cp::ConceptTable& concepts, const ChartSlot& slo
     workspace.ComputeResultant();
     const cp::ResultRow& sum = workspace.resultTable[cp::kResultant];
     return {AstralConcept::Of::Aspect, p, slot.aspectKind[n], q,
-            NearestConcept(concepts, sum.angle, sum.length)};
+            NearestRecord(concepts, sum.angle, sum.length)};
 }
 
 // The name fitted to 20 characters followed by the parts, made in one piece.
 cp::Text Item(const cp::Text& name, std::initializer_list<std::u32string_view> parts) {
-    cp::Text item = cp::Fixed(name, kNameWidth);
+    cp::Text item;
     item.reserve(
-        std::accumulate(parts.begin(), parts.end(), item.size(),
+        std::accumulate(parts.begin(), parts.end(), kNameWidth,
                         [](std::size_t size, std::u32string_view part) { return size + part.size(); }));
+    item.assign(name, 0, kNameWidth);
+    item.resize(kNameWidth, U' ');
     for (const auto part : parts)
         item += part;
     return item;
 }
 
-cp::Text ItemText(const AstralConcept& c, const ChartSlot& slot) {
+cp::Text ItemText(const AstralConcept& c, const ChartSlot& slot, const cp::ConceptTable& concepts) {
+    const cp::Text& name = RecordName(concepts, c.record);
     switch (c.of) {
         case AstralConcept::Of::Point:
-            return Item(
-                c.name,
-                {U"(", NameViewAt(PlanetNames, c.point), U" en ",
-                 NameViewAt(SignNames, SignOfLongitude(slot.longitude[static_cast<std::size_t>(c.point)])),
-                 U")"});
+            return Item(name, {U"(", NameViewAt(PlanetNames, c.point), U" en ",
+                               NameViewAt(SignNames,
+                                          SignOfLongitude(slot.longitude[static_cast<std::size_t>(c.point)])),
+                               U")"});
         case AstralConcept::Of::Aspect:
-            return Item(c.name,
+            return Item(name,
                         {U"(", NameViewAt(PlanetNames, c.point), U" ", NameViewAt(AspectNames, c.kind - 1),
                          U" ", NameViewAt(PlanetNames, c.second), U")"});
         case AstralConcept::Of::Resultant:
             break;
     }
-    return Item(c.name, {U"(Vector suma)"});
+    return Item(name, {U"(Vector suma)"});
 }
 
 }  // namespace
@@ -75,13 +77,12 @@ std::vector<AstralConcept> AstralConceptsOf(const ChartSlot& slot, const cp::Con
     entries.reserve(14 + static_cast<std::size_t>(std::max<int>(slot.aspectCount, 0)));
     for (std::size_t k = 1; k <= 13; ++k) {
         entries.push_back({AstralConcept::Of::Point, static_cast<std::int32_t>(k), 0, 0,
-                           NearestConcept(concepts, slot.vectorAngle[k], slot.vectorRadius[k])});
+                           NearestRecord(concepts, slot.vectorAngle[k], slot.vectorRadius[k])});
     }
     for (std::size_t n = 1; n <= static_cast<std::size_t>(slot.aspectCount); ++n)
         entries.push_back(AspectEntry(concepts, slot, n, workspace));
-    entries.push_back(
-        {AstralConcept::Of::Resultant, 0, 0, 0,
-         NearestConcept(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant])});
+    entries.push_back({AstralConcept::Of::Resultant, 0, 0, 0,
+                       NearestRecord(concepts, slot.vectorAngle[kResultant], slot.vectorRadius[kResultant])});
     return entries;
 }
 
@@ -93,7 +94,7 @@ std::vector<cp::Text> ListAstralConcepts(Program& program, const cp::ConceptTabl
     const std::vector<AstralConcept> entries = AstralConceptsOf(slot, concepts, next);
     std::vector<cp::Text> items(entries.size());
     std::transform(entries.begin(), entries.end(), items.begin(),
-                   [&](const AstralConcept& c) { return ItemText(c, slot); });
+                   [&](const AstralConcept& c) { return ItemText(c, slot, concepts); });
     next.lastOperand.x = next.lastOperand.y = 0;
     next.accumulatedOperand.x = next.accumulatedOperand.y = 0;
     program.CurrentSubject = s;

@@ -20,7 +20,7 @@ struct AstralConcept {
     std::int32_t point = 0;   // the chart point, or the aspect's first point
     std::int32_t kind = 0;    // the aspect's kind 1..5
     std::int32_t second = 0;  // the aspect's second point
-    cp::Text name;            // NearestConcept's 30-character name, or empty
+    std::int32_t record = 0;  // NearestRecord's concept, 0 for none (RecordName gives its name)
 };
 
 // The entries of `slot` in list order: points 1..13, aspects 1..aspectCount, the resultant. Each

@@ -81,8 +81,7 @@ void ComputeChartVectors(ChartSlot& slot) {
     PlacePoint(next, kAscendant, next.ascendant);
     for (std::size_t k = 1; k <= kMovingPoints; ++k) {
         // The field's three digits; the numeric-value rule stops at the motion mark.
-        const cp::Text field = cp::Mid(next.ephemerisText, 4 * k - 3, 4);
-        next.longitude[k] = cp::StoreInt32(cp::NumericValue(field));
+        next.longitude[k] = cp::StoreInt32(cp::NumericValue(cp::MidView(next.ephemerisText, 4 * k - 3, 4)));
         PlacePoint(next, k, next.longitude[k]);
     }
     Finish(next, kResultant);

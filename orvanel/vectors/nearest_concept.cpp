@@ -38,7 +38,7 @@ struct Best {
 
 }  // namespace
 
-cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius) {
+std::int32_t NearestRecord(const cp::ConceptTable& concepts, double angle, double radius) {
     Best best;
     if (const auto near = concepts.Directions().Near(angle, kNamingReach)) {
         for (const auto& stretch : *near) {
@@ -49,7 +49,16 @@ cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double r
         for (std::int32_t n = 1; n <= concepts.Count(); ++n)
             best.Consider({n, concepts.Read(n).degreesValue, concepts.Read(n).radiusValue}, angle, radius);
     }
-    return best.record != 0 ? concepts.Read(best.record).name : cp::Text();
+    return best.record;
+}
+
+const cp::Text& RecordName(const cp::ConceptTable& concepts, std::int32_t record) {
+    static const cp::Text none;
+    return record != 0 ? concepts.Read(record).name : none;
+}
+
+cp::Text NearestConcept(const cp::ConceptTable& concepts, double angle, double radius) {
+    return RecordName(concepts, NearestRecord(concepts, angle, radius));
 }
 
 }  // namespace orvanel
