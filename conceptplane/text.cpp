@@ -1,6 +1,7 @@
 // UTF-8 and UTF-32 texts, and the fixed-length fields of both programs.
 #include "text.h"
 
+#include <numeric>
 #include <string>
 
 namespace cp {
@@ -60,10 +61,8 @@ void AppendUtf8(std::string& out, const Text& text) {
     // Room for the longest form first, then the bytes written in place.
     const std::size_t start = out.size();
     out.resize(start + 4 * text.size());
-    char* p = out.data() + start;
-    for (const char32_t c : text)
-        p = PutUtf8(p, c);
-    out.resize(static_cast<std::size_t>(p - out.data()));
+    const char* end = std::accumulate(text.begin(), text.end(), out.data() + start, PutUtf8);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 Text Fixed(const Text& text, std::size_t length) {

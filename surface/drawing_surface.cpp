@@ -67,6 +67,7 @@ void DrawingSurface::MapColours(const std::function<Rgb(Rgb)>& map) {
 
 void DrawingSurface::Clear() {
     list_.clear();
+    hashes_.clear();
     positions_.clear();
     current_ = Point{scale_.left, scale_.top};
     Changed();
@@ -118,6 +119,7 @@ void DrawingSurface::Add(Primitive p) {
     const std::size_t hash = HashOf(p);
     TakeOutEqual(p, hash);
     list_.push_back(std::move(p));
+    hashes_.push_back(hash);
     positions_.emplace(hash, list_.size() - 1);
     Changed();
 }
@@ -128,9 +130,14 @@ void DrawingSurface::TakeOutEqual(const Primitive& p, std::size_t hash) {
     if (same == last) return;
     const std::size_t index = same->second;
     positions_.erase(same);
+    // Only the primitives after it move down a place; each is found under its own hash, so that taking
+    // out one drawn lately costs little whatever the length of the list.
+    for (std::size_t i = index + 1; i < list_.size(); ++i) {
+        const auto [from, to] = positions_.equal_range(hashes_[i]);
+        std::find_if(from, to, [i](const auto& entry) { return entry.second == i; })->second = i - 1;
+    }
     list_.erase(list_.begin() + static_cast<std::ptrdiff_t>(index));
-    for (auto& entry : positions_)
-        if (entry.second > index) --entry.second;
+    hashes_.erase(hashes_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void DrawingSurface::Changed() {

@@ -139,6 +139,7 @@ class DrawingSurface {
     Font font_;
     Point current_;
     std::vector<Primitive> list_;
+    std::vector<std::size_t> hashes_;                              // of each primitive of list_
     std::unordered_multimap<std::size_t, std::size_t> positions_;  // hash of a primitive -> its index
     std::uint64_t revision_ = 0;
     std::function<void()> onChange_;

@@ -1,7 +1,9 @@
 // The guard around every subcommand and the table of subcommands.
 #include "command.h"
 
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 #include "batch_command.h"
@@ -63,11 +65,11 @@ Outcome RunLine(const CommandWords& line, const Places& defaults) {
     const std::string& name = line.words.front();
     // A batch reads standard input, which belongs to the batch already running.
     if (name == "batch") return {false, kNestedBatch};
+    const auto entry = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&name](const Entry& e) { return name == e.name; });
+    if (entry == std::end(kCommands)) return {false, "unknown subcommand \"" + name + "\"; " + kUsage};
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
-    for (const auto& entry : kCommands) {
-        if (name == entry.name) return Guarded(entry.run, args, PlacesOf(line, defaults));
-    }
-    return {false, "unknown subcommand \"" + name + "\"; " + kUsage};
+    return Guarded(entry->run, args, PlacesOf(line, defaults));
 }
 
 }  // namespace
