@@ -2,9 +2,9 @@
 #include "chart_texts.h"
 
 #include <algorithm>
-#include <array>
 
 #include "conceptplane/numeric.h"
+#include "conceptplane/whole_degrees.h"
 #include "orvanel/astro/aspects.h"
 #include "orvanel/astro/ephemeris.h"
 #include "orvanel/shell/tables.h"
@@ -23,17 +23,12 @@ cp::Text DegreeInSign(std::int32_t longitude) {
 // DegreeInSign onto the end of `caption`: asked twelve times for each of the two captions of every
 // chart, so made once for each whole degree.
 void AppendDegreeInSign(cp::Text& caption, std::int32_t longitude) {
-    static const auto texts = [] {
-        std::array<cp::Text, 361> made;
-        for (std::int32_t degree = 0; degree <= 360; ++degree)
-            made[static_cast<std::size_t>(degree)] = DegreeInSign(degree);
-        return made;
-    }();
-    if (longitude >= 0 && longitude <= 360) {
-        caption += texts[static_cast<std::size_t>(longitude)];
-    } else {
+    if (!cp::IsWholeDegree(longitude)) {
         caption += DegreeInSign(longitude);
+        return;
     }
+    const auto& texts = cp::WholeDegreeTable([](std::int32_t degree) { return DegreeInSign(degree); });
+    caption += texts[static_cast<std::size_t>(longitude)];
 }
 
 bool IsRetrograde(const ChartSlot& chart, int point) {
